@@ -1,0 +1,371 @@
+#include "mainwindow/Win32MainWindow.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "mainwindow/Ilvorande.h"
+#include "mainwindow/MainLayout.h"
+#include "resources/ResourceIds.h"
+#include "toolkit/Win32Dpi.h"
+#include "toolkit/Win32Text.h"
+
+namespace ilvorande {
+
+namespace {
+
+constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD MainExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+constexpr int DefaultFontCentipoints = 825;
+constexpr int LargeFontCentipoints = 1350;
+constexpr wchar_t DefaultFontFace[] = L"MS Sans Serif";
+constexpr UINT_PTR CheckboxSubclassId = 1;
+// Wide enough for the tooltip's sentence to wrap into a few lines.
+constexpr int TooltipWidthTwips = 4500;
+// Room between the picture and the caption of the "Quitter" button.
+constexpr int PictureGapTwips = 45;
+
+const ControlLayout* LayoutOf(int controlId) {
+  for (const auto& control : MainControls) {
+    if (control.id == controlId) return &control;
+  }
+  return nullptr;
+}
+
+// The table in tab order: creation order is the order that Tab follows.
+std::array<const ControlLayout*, MainControls.size()> ControlsInTabOrder() {
+  std::array<const ControlLayout*, MainControls.size()> ordered{};
+  std::transform(MainControls.begin(), MainControls.end(), ordered.begin(),
+                 [](const ControlLayout& control) { return &control; });
+  std::sort(ordered.begin(), ordered.end(),
+            [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+  return ordered;
+}
+
+struct WindowKind {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+WindowKind KindOf(const ControlLayout& control) {
+  constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  // Captions too long for their button wrap onto a second line.
+  constexpr DWORD Wrapping = BS_MULTILINE;
+  switch (control.kind) {
+    case ControlKind::Button:
+      return {L"BUTTON",
+              Child | WS_TABSTOP | (control.picture ? BS_OWNERDRAW : BS_PUSHBUTTON | Wrapping), 0};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", Child | WS_TABSTOP | BS_AUTOCHECKBOX | Wrapping, 0};
+    case ControlKind::Edit:
+      return {L"EDIT", Child | WS_TABSTOP | ES_AUTOHSCROLL | (control.centred ? ES_CENTER : 0),
+              WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
+      return {L"STATIC", Child | SS_LEFT | SS_NOPREFIX, 0};
+  }
+  return {L"STATIC", Child, 0};
+}
+
+UniqueIcon LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
+  return UniqueIcon(
+      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ILVORANDE), IMAGE_ICON,
+                                    GetSystemMetrics(metricX), GetSystemMetrics(metricY), 0)));
+}
+
+UniqueFont MakeFont(int centipoints, UINT dpi) {
+  return UniqueFont(CreateFontW(FontHeight(centipoints, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, DefaultFontFace));
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+}  // namespace
+
+std::unique_ptr<Win32MainWindow> Win32MainWindow::Create(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  const std::wstring className = Utf8ToWide(MainWindowClassName);
+  windowClass.lpszClassName = className.c_str();
+  if (RegisterClassExW(&windowClass) == 0) return nullptr;
+
+  std::unique_ptr<Win32MainWindow> self(new Win32MainWindow(instance));
+  CreateWindowExW(MainExStyle, className.c_str(), Utf8ToWide(MainWindowCaption).c_str(), MainStyle,
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                  instance, self.get());
+  if (self->window_ == nullptr) return nullptr;
+  return self;
+}
+
+Win32MainWindow::Win32MainWindow(HINSTANCE instance)
+    : instance_(instance),
+      bigIcon_(LoadProgramIcon(instance, SM_CXICON, SM_CYICON)),
+      smallIcon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)) {}
+
+Win32MainWindow::~Win32MainWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+int Win32MainWindow::Pixels(int twips) const {
+  return TwipsToPixels(twips, static_cast<int>(dpi_));
+}
+
+void Win32MainWindow::CreateControls() {
+  for (const ControlLayout* control : ControlsInTabOrder()) {
+    const WindowKind kind = KindOf(*control);
+    const HWND child = CreateWindowExW(
+        kind.exStyle, kind.className, Utf8ToWide(control->caption).c_str(), kind.style, 0, 0, 0, 0,
+        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), instance_, nullptr);
+    if (control->initiallyDisabled) EnableWindow(child, FALSE);
+  }
+  SetWindowSubclass(GetDlgItem(window_, IdCheck1), CheckboxProc, CheckboxSubclassId,
+                    reinterpret_cast<DWORD_PTR>(this));
+  CreateTooltip();
+}
+
+void Win32MainWindow::CreateTooltip() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                             nullptr, instance_, nullptr);
+  std::wstring text = Utf8ToWide(Check1Tooltip);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, IdCheck1));
+  tool.lpszText = text.data();
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32MainWindow::ApplyDpi(UINT dpi) {
+  dpi_ = dpi;
+  defaultFont_ = MakeFont(DefaultFontCentipoints, dpi);
+  largeFont_ = MakeFont(LargeFontCentipoints, dpi);
+  for (const auto& control : MainControls) {
+    const HFONT font = control.font == FontChoice::Large ? largeFont_.get() : defaultFont_.get();
+    SendMessageW(GetDlgItem(window_, control.id), WM_SETFONT, reinterpret_cast<WPARAM>(font),
+                 FALSE);
+  }
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Pixels(TooltipWidthTwips));
+  PlaceControls();
+}
+
+void Win32MainWindow::PlaceControls() {
+  for (const auto& control : MainControls) {
+    MoveWindow(GetDlgItem(window_, control.id), Pixels(control.left), Pixels(control.top),
+               Pixels(control.width), Pixels(control.height), TRUE);
+    if (control.autoSize) FitLabelToText(control.id);
+  }
+}
+
+// A self-sizing label grows to the right from its left edge to fit its caption.
+void Win32MainWindow::FitLabelToText(int controlId) {
+  const ControlLayout* layout = LayoutOf(controlId);
+  const HWND label = GetDlgItem(window_, controlId);
+  const std::wstring text = WindowText(label);
+  if (layout == nullptr || text.empty()) return;
+  const WindowDC dc(label);
+  const SelectedObject font(dc.get(),
+                            reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  SetWindowPos(label, nullptr, 0, 0, extent.cx, std::max<LONG>(extent.cy, Pixels(layout->height)),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(label, nullptr, TRUE);
+}
+
+void Win32MainWindow::Show(int showCommand) {
+  // Centred on the screen, at the size that the dpi asks for.
+  const SIZE outer = OuterSizeForClient(Pixels(MainClientWidthTwips), Pixels(MainClientHeightTwips),
+                                        MainStyle, MainExStyle, dpi_);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
+  SetWindowPos(window_, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(window_, state_ == WindowState::Minimized ? SW_SHOWMINIMIZED : showCommand);
+  UpdateWindow(window_);
+}
+
+std::string Win32MainWindow::Text(int controlId) {
+  return WideToUtf8(WindowText(GetDlgItem(window_, controlId)));
+}
+
+void Win32MainWindow::SetText(int controlId, std::string_view text) {
+  const HWND control = GetDlgItem(window_, controlId);
+  SetWindowTextW(control, Utf8ToWide(text).c_str());
+  if (const ControlLayout* layout = LayoutOf(controlId); layout != nullptr && layout->autoSize) {
+    FitLabelToText(controlId);
+  }
+}
+
+void Win32MainWindow::SetEnabled(int controlId, bool enabled) {
+  EnableWindow(GetDlgItem(window_, controlId), enabled ? TRUE : FALSE);
+}
+
+int Win32MainWindow::CheckValue(int controlId) {
+  return SendMessageW(GetDlgItem(window_, controlId), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+void Win32MainWindow::SetWindowState(WindowState state) {
+  state_ = state;
+  if (IsWindowVisible(window_)) {
+    ShowWindow(window_, state == WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
+  }
+}
+
+void Win32MainWindow::SetPictureToWindowIcon(int controlId) {
+  quitPicture_ = bigIcon_.get();
+  InvalidateRect(GetDlgItem(window_, controlId), nullptr, TRUE);
+}
+
+void Win32MainWindow::ShowAboutModal() {}
+
+void Win32MainWindow::Destroy() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+void Win32MainWindow::OnCommand(int controlId) {
+  if (form_ == nullptr) return;
+  if (controlId >= ChangeId(0) && controlId < ChangeId(ChangeButtonCount)) {
+    form_->Change_Click(static_cast<std::int16_t>(controlId - ChangeIdBase));
+    return;
+  }
+  switch (controlId) {
+    case IdCommand1:
+      form_->Command1_Click();
+      break;
+    case IdCommand2:
+      form_->Command2_Click();
+      break;
+    case IdCommand3:
+      form_->Command3_Click();
+      break;
+    case IdCommand5:
+      form_->Command5_Click();
+      break;
+    default:
+      break;
+  }
+}
+
+// The picture centred above the caption, like a graphical command button.
+void Win32MainWindow::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
+  RECT frame = item.rcItem;
+  const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+  DrawFrameControl(item.hDC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  const int shift = pushed ? 1 : 0;
+
+  const std::wstring caption = WindowText(item.hwndItem);
+  const SelectedObject font(item.hDC, defaultFont_.get());
+  SIZE textSize{};
+  GetTextExtentPoint32W(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &textSize);
+  const int iconSize = quitPicture_ != nullptr ? MulDiv(32, static_cast<int>(dpi_), 96) : 0;
+  const int gap = quitPicture_ != nullptr ? Pixels(PictureGapTwips) : 0;
+  const int contentHeight = iconSize + gap + textSize.cy;
+  const int top = frame.top + (frame.bottom - frame.top - contentHeight) / 2 + shift;
+  if (quitPicture_ != nullptr) {
+    const int left = frame.left + (frame.right - frame.left - iconSize) / 2 + shift;
+    DrawIconEx(item.hDC, left, top, quitPicture_, iconSize, iconSize, 0, nullptr, DI_NORMAL);
+  }
+  RECT textRect{frame.left + shift, top + iconSize + gap, frame.right + shift,
+                top + iconSize + gap + textSize.cy};
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC,
+               GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+  DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &textRect,
+            DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+    RECT focus = frame;
+    InflateRect(&focus, -GetSystemMetrics(SM_CXEDGE) - 1, -GetSystemMetrics(SM_CYEDGE) - 1);
+    DrawFocusRect(item.hDC, &focus);
+  }
+}
+
+LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return self->HandleMessage(window, message, wParam, lParam);
+}
+
+// The release of any mouse button over the checkbox, seen after the button
+// itself has changed its state on that release.
+LRESULT CALLBACK Win32MainWindow::CheckboxProc(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR data) {
+  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
+    auto* self = reinterpret_cast<Win32MainWindow*>(data);
+    if (self->form_ != nullptr) self->form_->Check1_MouseUp();
+  }
+  return result;
+}
+
+LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+      SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+      CreateControls();
+      ApplyDpi(WindowDpi(window_));
+      focus_ = GetDlgItem(window_, ChangeId(0));
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && lParam != 0) OnCommand(LOWORD(wParam));
+      return 0;
+    case WM_DRAWITEM:
+      DrawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_ACTIVATE:
+      // Keep the focus where the user left it across activations.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (const HWND focus = GetFocus(); focus != nullptr && IsChild(window_, focus))
+          focus_ = focus;
+      } else if (focus_ != nullptr && IsWindowEnabled(focus_)) {
+        SetFocus(focus_);
+      }
+      return 0;
+    case WM_DPICHANGED: {
+      ApplyDpi(HIWORD(wParam));
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_CLOSE:
+      if (form_ != nullptr) {
+        form_->Unload();
+      } else {
+        DestroyWindow(window_);
+      }
+      return 0;
+    case WM_DESTROY:
+      window_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      return DefWindowProcW(window, message, wParam, lParam);
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace ilvorande

@@ -1,0 +1,70 @@
+// The main window and its controls as real Win32 windows, built from the
+// layout table.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "mainwindow/MainWindowView.h"
+#include "toolkit/Win32Handles.h"
+
+namespace ilvorande {
+
+class Ilvorande;
+
+class Win32MainWindow final : public MainWindowView {
+ public:
+  // Creates the window hidden, so that start-up can run before it shows.
+  static std::unique_ptr<Win32MainWindow> Create(HINSTANCE instance);
+  ~Win32MainWindow() override;
+  Win32MainWindow(const Win32MainWindow&) = delete;
+  Win32MainWindow& operator=(const Win32MainWindow&) = delete;
+
+  // The handlers that the window's events reach.
+  void Attach(Ilvorande& form) { form_ = &form; }
+  // Shows the window for the first time, in the state start-up asked for.
+  void Show(int showCommand);
+  HWND handle() const { return window_; }
+  HICON icon() const { return bigIcon_.get(); }
+
+  std::string Text(int controlId) override;
+  void SetText(int controlId, std::string_view text) override;
+  void SetEnabled(int controlId, bool enabled) override;
+  int CheckValue(int controlId) override;
+  void SetWindowState(WindowState state) override;
+  void SetPictureToWindowIcon(int controlId) override;
+  void ShowAboutModal() override;
+  void Destroy() override;
+
+ private:
+  explicit Win32MainWindow(HINSTANCE instance);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK CheckboxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  void CreateControls();
+  void CreateTooltip();
+  void ApplyDpi(UINT dpi);
+  void PlaceControls();
+  void FitLabelToText(int controlId);
+  void OnCommand(int controlId);
+  void DrawPictureButton(const DRAWITEMSTRUCT& item) const;
+  int Pixels(int twips) const;
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HWND focus_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  UniqueIcon bigIcon_;
+  UniqueIcon smallIcon_;
+  UniqueFont defaultFont_;
+  UniqueFont largeFont_;
+  HICON quitPicture_ = nullptr;
+  WindowState state_ = WindowState::Normal;
+  Ilvorande* form_ = nullptr;
+};
+
+}  // namespace ilvorande
