@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "helpabout/Win32AboutWindow.h"
 #include "mainwindow/Ilvorande.h"
 #include "mainwindow/MainLayout.h"
 #include "resources/ResourceIds.h"
@@ -90,7 +91,8 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-std::unique_ptr<Win32MainWindow> Win32MainWindow::Create(HINSTANCE instance) {
+std::unique_ptr<Win32MainWindow> Win32MainWindow::Create(HINSTANCE instance, Toolkit& toolkit,
+                                                         ShellPlatform& shell) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;
@@ -101,7 +103,7 @@ std::unique_ptr<Win32MainWindow> Win32MainWindow::Create(HINSTANCE instance) {
   windowClass.lpszClassName = className.c_str();
   if (RegisterClassExW(&windowClass) == 0) return nullptr;
 
-  std::unique_ptr<Win32MainWindow> self(new Win32MainWindow(instance));
+  std::unique_ptr<Win32MainWindow> self(new Win32MainWindow(instance, toolkit, shell));
   CreateWindowExW(MainExStyle, className.c_str(), Utf8ToWide(MainWindowCaption).c_str(), MainStyle,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                   instance, self.get());
@@ -109,8 +111,10 @@ std::unique_ptr<Win32MainWindow> Win32MainWindow::Create(HINSTANCE instance) {
   return self;
 }
 
-Win32MainWindow::Win32MainWindow(HINSTANCE instance)
+Win32MainWindow::Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, ShellPlatform& shell)
     : instance_(instance),
+      toolkit_(toolkit),
+      shell_(shell),
       bigIcon_(LoadProgramIcon(instance, SM_CXICON, SM_CYICON)),
       smallIcon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)) {}
 
@@ -229,7 +233,9 @@ void Win32MainWindow::SetPictureToWindowIcon(int controlId) {
   InvalidateRect(GetDlgItem(window_, controlId), nullptr, TRUE);
 }
 
-void Win32MainWindow::ShowAboutModal() {}
+void Win32MainWindow::ShowAboutModal() {
+  Win32AboutWindow::ShowModal(instance_, window_, bigIcon_.get(), toolkit_, shell_);
+}
 
 void Win32MainWindow::Destroy() {
   if (window_ != nullptr) DestroyWindow(window_);

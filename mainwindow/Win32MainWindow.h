@@ -12,11 +12,15 @@
 namespace ilvorande {
 
 class Ilvorande;
+class ShellPlatform;
+class Toolkit;
 
 class Win32MainWindow final : public MainWindowView {
  public:
   // Creates the window hidden, so that start-up can run before it shows.
-  static std::unique_ptr<Win32MainWindow> Create(HINSTANCE instance);
+  // The toolkit and the shell serve the About window.
+  static std::unique_ptr<Win32MainWindow> Create(HINSTANCE instance, Toolkit& toolkit,
+                                                 ShellPlatform& shell);
   ~Win32MainWindow() override;
   Win32MainWindow(const Win32MainWindow&) = delete;
   Win32MainWindow& operator=(const Win32MainWindow&) = delete;
@@ -38,7 +42,7 @@ class Win32MainWindow final : public MainWindowView {
   void Destroy() override;
 
  private:
-  explicit Win32MainWindow(HINSTANCE instance);
+  Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, ShellPlatform& shell);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK CheckboxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR data);
@@ -54,6 +58,8 @@ class Win32MainWindow final : public MainWindowView {
   int Pixels(int twips) const;
 
   HINSTANCE instance_;
+  Toolkit& toolkit_;
+  ShellPlatform& shell_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
   HWND focus_ = nullptr;

@@ -1,7 +1,8 @@
 // Builds the Win32 services and the main window, runs start-up, then waits
 // for the user.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include "display/Win32Display.h"
 #include "mainwindow/Ilvorande.h"
@@ -21,7 +22,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
   ilvorande::Win32Display display;
   ilvorande::Win32Toolkit toolkit;
   ilvorande::Win32Shell shell;
-  const auto window = ilvorande::Win32MainWindow::Create(instance);
+  const auto window = ilvorande::Win32MainWindow::Create(instance, toolkit, shell);
   if (!window) return 1;
   ilvorande::Ilvorande form(display, toolkit, *window, shell);
   window->Attach(form);
