@@ -11,6 +11,7 @@
 #include "mainwindow/MainLayout.h"
 #include "resources/ResourceIds.h"
 #include "toolkit/Win32Dpi.h"
+#include "toolkit/Win32Library.h"
 #include "toolkit/Win32Text.h"
 
 namespace ilvorande {
@@ -22,11 +23,11 @@ constexpr DWORD MainExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 constexpr int DefaultFontCentipoints = 825;
 constexpr int LargeFontCentipoints = 1350;
 constexpr wchar_t DefaultFontFace[] = L"MS Sans Serif";
-constexpr UINT_PTR CheckboxSubclassId = 1;
 // Wide enough for the tooltip's sentence to wrap into a few lines.
 constexpr int TooltipWidthTwips = 4500;
 // Room between the picture and the caption of the "Quitter" button.
 constexpr int PictureGapTwips = 45;
+constexpr UINT WM_CREATE_TOOLTIP = WM_APP + 1;
 
 const ControlLayout* LayoutOf(int controlId) {
   for (const auto& control : MainControls) {
@@ -93,30 +94,27 @@ std::wstring WindowText(HWND window) {
 
 std::unique_ptr<Win32MainWindow> Win32MainWindow::Create(HINSTANCE instance, Toolkit& toolkit,
                                                          ShellPlatform& shell) {
+  std::unique_ptr<Win32MainWindow> self(new Win32MainWindow(instance, toolkit, shell));
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  const std::wstring className = Utf8ToWide(MainWindowClassName);
-  windowClass.lpszClassName = className.c_str();
+  windowClass.lpszClassName = self->className_.c_str();
   if (RegisterClassExW(&windowClass) == 0) return nullptr;
-
-  std::unique_ptr<Win32MainWindow> self(new Win32MainWindow(instance, toolkit, shell));
-  CreateWindowExW(MainExStyle, className.c_str(), Utf8ToWide(MainWindowCaption).c_str(), MainStyle,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                  instance, self.get());
-  if (self->window_ == nullptr) return nullptr;
   return self;
 }
 
 Win32MainWindow::Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, ShellPlatform& shell)
     : instance_(instance),
+      className_(Utf8ToWide(MainWindowClassName)),
       toolkit_(toolkit),
-      shell_(shell),
-      bigIcon_(LoadProgramIcon(instance, SM_CXICON, SM_CYICON)),
-      smallIcon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)) {}
+      shell_(shell) {
+  for (const auto& control : MainControls) {
+    values_[control.id] = {Utf8ToWide(control.caption), !control.initiallyDisabled, false};
+  }
+}
 
 Win32MainWindow::~Win32MainWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
@@ -129,17 +127,25 @@ int Win32MainWindow::Pixels(int twips) const {
 void Win32MainWindow::CreateControls() {
   for (const ControlLayout* control : ControlsInTabOrder()) {
     const WindowKind kind = KindOf(*control);
+    const ControlValues& values = values_.at(control->id);
     const HWND child = CreateWindowExW(
-        kind.exStyle, kind.className, Utf8ToWide(control->caption).c_str(), kind.style, 0, 0, 0, 0,
-        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), instance_, nullptr);
-    if (control->initiallyDisabled) EnableWindow(child, FALSE);
+        kind.exStyle, kind.className, values.text.c_str(), kind.style, 0, 0, 0, 0, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), instance_, nullptr);
+    if (!values.enabled) EnableWindow(child, FALSE);
+    if (values.checked) SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
   }
-  SetWindowSubclass(GetDlgItem(window_, IdCheck1), CheckboxProc, CheckboxSubclassId,
-                    reinterpret_cast<DWORD_PTR>(this));
-  CreateTooltip();
+  values_.clear();
+  const HWND checkbox = GetDlgItem(window_, IdCheck1);
+  SetWindowLongPtrW(checkbox, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  checkboxProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(checkbox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CheckboxProc)));
 }
 
 void Win32MainWindow::CreateTooltip() {
+  using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  const auto init = SystemFunction<InitFunction>(L"comctl32.dll", "InitCommonControlsEx");
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  if (init == nullptr || !init(&classes)) return;
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
                              nullptr, instance_, nullptr);
@@ -151,6 +157,7 @@ void Win32MainWindow::CreateTooltip() {
   tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, IdCheck1));
   tool.lpszText = text.data();
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Pixels(TooltipWidthTwips));
 }
 
 void Win32MainWindow::ApplyDpi(UINT dpi) {
@@ -162,7 +169,7 @@ void Win32MainWindow::ApplyDpi(UINT dpi) {
     SendMessageW(GetDlgItem(window_, control.id), WM_SETFONT, reinterpret_cast<WPARAM>(font),
                  FALSE);
   }
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Pixels(TooltipWidthTwips));
+  if (tooltip_ != nullptr) SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Pixels(TooltipWidthTwips));
   PlaceControls();
 }
 
@@ -190,7 +197,11 @@ void Win32MainWindow::FitLabelToText(int controlId) {
   InvalidateRect(label, nullptr, TRUE);
 }
 
-void Win32MainWindow::Show(int showCommand) {
+bool Win32MainWindow::Show(int showCommand) {
+  CreateWindowExW(MainExStyle, className_.c_str(), Utf8ToWide(MainWindowCaption).c_str(), MainStyle,
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                  instance_, this);
+  if (window_ == nullptr) return false;
   // Centred on the screen, at the size that the dpi asks for.
   const SIZE outer = OuterSizeForClient(Pixels(MainClientWidthTwips), Pixels(MainClientHeightTwips),
                                         MainStyle, MainExStyle, dpi_);
@@ -199,25 +210,38 @@ void Win32MainWindow::Show(int showCommand) {
   SetWindowPos(window_, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(window_, state_ == WindowState::Minimized ? SW_SHOWMINIMIZED : showCommand);
   UpdateWindow(window_);
+  // Nobody hovers before the window is there: the tooltip, and the common
+  // controls library behind it, can wait until it has shown.
+  PostMessageW(window_, WM_CREATE_TOOLTIP, 0, 0);
+  return true;
 }
 
 std::string Win32MainWindow::Text(int controlId) {
+  if (window_ == nullptr) return WideToUtf8(values_.at(controlId).text);
   return WideToUtf8(WindowText(GetDlgItem(window_, controlId)));
 }
 
 void Win32MainWindow::SetText(int controlId, std::string_view text) {
-  const HWND control = GetDlgItem(window_, controlId);
-  SetWindowTextW(control, Utf8ToWide(text).c_str());
+  if (window_ == nullptr) {
+    values_.at(controlId).text = Utf8ToWide(text);
+    return;
+  }
+  SetWindowTextW(GetDlgItem(window_, controlId), Utf8ToWide(text).c_str());
   if (const ControlLayout* layout = LayoutOf(controlId); layout != nullptr && layout->autoSize) {
     FitLabelToText(controlId);
   }
 }
 
 void Win32MainWindow::SetEnabled(int controlId, bool enabled) {
+  if (window_ == nullptr) {
+    values_.at(controlId).enabled = enabled;
+    return;
+  }
   EnableWindow(GetDlgItem(window_, controlId), enabled ? TRUE : FALSE);
 }
 
 int Win32MainWindow::CheckValue(int controlId) {
+  if (window_ == nullptr) return values_.at(controlId).checked ? 1 : 0;
   return SendMessageW(GetDlgItem(window_, controlId), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
@@ -229,11 +253,12 @@ void Win32MainWindow::SetWindowState(WindowState state) {
 }
 
 void Win32MainWindow::SetPictureToWindowIcon(int controlId) {
-  quitPicture_ = bigIcon_.get();
-  InvalidateRect(GetDlgItem(window_, controlId), nullptr, TRUE);
+  showsPicture_ = true;
+  if (window_ != nullptr) InvalidateRect(GetDlgItem(window_, controlId), nullptr, TRUE);
 }
 
 void Win32MainWindow::ShowAboutModal() {
+  if (window_ == nullptr) return;
   Win32AboutWindow::ShowModal(instance_, window_, bigIcon_.get(), toolkit_, shell_);
 }
 
@@ -276,13 +301,14 @@ void Win32MainWindow::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
   const SelectedObject font(item.hDC, defaultFont_.get());
   SIZE textSize{};
   GetTextExtentPoint32W(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &textSize);
-  const int iconSize = quitPicture_ != nullptr ? MulDiv(32, static_cast<int>(dpi_), 96) : 0;
-  const int gap = quitPicture_ != nullptr ? Pixels(PictureGapTwips) : 0;
+  const HICON picture = showsPicture_ ? bigIcon_.get() : nullptr;
+  const int iconSize = picture != nullptr ? MulDiv(32, static_cast<int>(dpi_), 96) : 0;
+  const int gap = picture != nullptr ? Pixels(PictureGapTwips) : 0;
   const int contentHeight = iconSize + gap + textSize.cy;
   const int top = frame.top + (frame.bottom - frame.top - contentHeight) / 2 + shift;
-  if (quitPicture_ != nullptr) {
+  if (picture != nullptr) {
     const int left = frame.left + (frame.right - frame.left - iconSize) / 2 + shift;
-    DrawIconEx(item.hDC, left, top, quitPicture_, iconSize, iconSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(item.hDC, left, top, picture, iconSize, iconSize, 0, nullptr, DI_NORMAL);
   }
   RECT textRect{frame.left + shift, top + iconSize + gap, frame.right + shift,
                 top + iconSize + gap + textSize.cy};
@@ -314,10 +340,10 @@ LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM w
 // The release of any mouse button over the checkbox, seen after the button
 // itself has changed its state on that release.
 LRESULT CALLBACK Win32MainWindow::CheckboxProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR data) {
-  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+                                               LPARAM lParam) {
+  auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  const LRESULT result = CallWindowProcW(self->checkboxProc_, window, message, wParam, lParam);
   if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
-    auto* self = reinterpret_cast<Win32MainWindow*>(data);
     if (self->form_ != nullptr) self->form_->Check1_MouseUp();
   }
   return result;
@@ -326,11 +352,16 @@ LRESULT CALLBACK Win32MainWindow::CheckboxProc(HWND window, UINT message, WPARAM
 LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
+      bigIcon_ = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON);
+      smallIcon_ = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON);
       SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
       SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
       CreateControls();
       ApplyDpi(WindowDpi(window_));
       focus_ = GetDlgItem(window_, ChangeId(0));
+      return 0;
+    case WM_CREATE_TOOLTIP:
+      if (tooltip_ == nullptr) CreateTooltip();
       return 0;
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && lParam != 0) OnCommand(LOWORD(wParam));

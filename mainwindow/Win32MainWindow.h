@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
+#include <string>
 
 #include "mainwindow/MainWindowView.h"
 #include "toolkit/Win32Handles.h"
@@ -17,8 +19,9 @@ class Toolkit;
 
 class Win32MainWindow final : public MainWindowView {
  public:
-  // Creates the window hidden, so that start-up can run before it shows.
-  // The toolkit and the shell serve the About window.
+  // The window's controls exist as values until it first shows: start-up runs
+  // against them, and a start that ends at once ("/4F") never pays for the
+  // windows. The toolkit and the shell serve the About window.
   static std::unique_ptr<Win32MainWindow> Create(HINSTANCE instance, Toolkit& toolkit,
                                                  ShellPlatform& shell);
   ~Win32MainWindow() override;
@@ -27,10 +30,10 @@ class Win32MainWindow final : public MainWindowView {
 
   // The handlers that the window's events reach.
   void Attach(Ilvorande& form) { form_ = &form; }
-  // Shows the window for the first time, in the state start-up asked for.
-  void Show(int showCommand);
+  // Creates the real window from the values that start-up left, and shows it
+  // in the state start-up asked for.
+  bool Show(int showCommand);
   HWND handle() const { return window_; }
-  HICON icon() const { return bigIcon_.get(); }
 
   std::string Text(int controlId) override;
   void SetText(int controlId, std::string_view text) override;
@@ -44,8 +47,7 @@ class Win32MainWindow final : public MainWindowView {
  private:
   Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, ShellPlatform& shell);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK CheckboxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK CheckboxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
@@ -57,7 +59,17 @@ class Win32MainWindow final : public MainWindowView {
   void DrawPictureButton(const DRAWITEMSTRUCT& item) const;
   int Pixels(int twips) const;
 
+  // A control before the window exists.
+  struct ControlValues {
+    std::wstring text;
+    bool enabled;
+    bool checked;
+  };
+
   HINSTANCE instance_;
+  std::wstring className_;
+  std::map<int, ControlValues> values_;
+  WNDPROC checkboxProc_ = nullptr;
   Toolkit& toolkit_;
   ShellPlatform& shell_;
   HWND window_ = nullptr;
@@ -68,7 +80,7 @@ class Win32MainWindow final : public MainWindowView {
   UniqueIcon smallIcon_;
   UniqueFont defaultFont_;
   UniqueFont largeFont_;
-  HICON quitPicture_ = nullptr;
+  bool showsPicture_ = false;
   WindowState state_ = WindowState::Normal;
   Ilvorande* form_ = nullptr;
 };

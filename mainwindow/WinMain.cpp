@@ -1,24 +1,16 @@
 // Builds the Win32 services and the main window, runs start-up, then waits
 // for the user.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <commctrl.h>
 
 #include "display/Win32Display.h"
 #include "mainwindow/Ilvorande.h"
 #include "mainwindow/Win32MainWindow.h"
 #include "shortcuts/Win32Shell.h"
-#include "toolkit/Win32Handles.h"
 #include "toolkit/Win32MessageLoop.h"
 #include "toolkit/Win32Toolkit.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
-  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                      ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  const ilvorande::ComApartment com;
-
   ilvorande::Win32Display display;
   ilvorande::Win32Toolkit toolkit;
   ilvorande::Win32Shell shell;
@@ -29,6 +21,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
 
   form.Form_Load();
   if (form.Ended()) return 0;
-  window->Show(showCommand);
+  if (!window->Show(showCommand)) return 1;
   return ilvorande::RunMessageLoop();
 }

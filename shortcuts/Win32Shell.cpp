@@ -1,13 +1,15 @@
 #include "shortcuts/Win32Shell.h"
 
+#include <windows.h>
+// After windows.h, which they need.
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shobjidl.h>
-#include <windows.h>
 
 #include <string>
 
+#include "toolkit/Win32Library.h"
 #include "toolkit/Win32Text.h"
 
 // The interface's member keeps the shell's name; the W function is called by its own name.
@@ -16,6 +18,42 @@
 namespace ilvorande {
 
 namespace {
+
+// ole32 and shell32 are loaded when a shortcut or a link first needs them,
+// so that a start that never uses the shell doesn't pay for them.
+struct Ole32 {
+  decltype(&::CoInitializeEx) initialize =
+      SystemFunction<decltype(&::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+  decltype(&::CoCreateInstance) createInstance =
+      SystemFunction<decltype(&::CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+  decltype(&::CoUninitialize) uninitialize =
+      SystemFunction<decltype(&::CoUninitialize)>(L"ole32.dll", "CoUninitialize");
+  decltype(&::CoTaskMemFree) free =
+      SystemFunction<decltype(&::CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
+};
+
+// COM on the user-interface thread from its first use to the end of the program.
+class Apartment {
+ public:
+  Apartment()
+      : initialised_(functions.initialize != nullptr &&
+                     SUCCEEDED(functions.initialize(
+                         nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  Apartment(const Apartment&) = delete;
+  Apartment& operator=(const Apartment&) = delete;
+  ~Apartment() {
+    if (initialised_ && functions.uninitialize != nullptr) functions.uninitialize();
+  }
+  const Ole32 functions;
+
+ private:
+  bool initialised_;
+};
+
+const Ole32& Com() {
+  static const Apartment apartment;
+  return apartment.functions;
+}
 
 // Releases a COM interface at the end of its owner's life.
 template <typename Interface>
@@ -28,29 +66,40 @@ class ComPtr {
     if (pointer_ != nullptr) pointer_->Release();
   }
   Interface* operator->() const { return pointer_; }
-  Interface* get() const { return pointer_; }
-  Interface** out() { return &pointer_; }
+  void** out() { return reinterpret_cast<void**>(&pointer_); }
   explicit operator bool() const { return pointer_ != nullptr; }
 
  private:
   Interface* pointer_ = nullptr;
 };
 
-struct CoTaskMemDeleter {
-  void operator()(wchar_t* text) const { CoTaskMemFree(text); }
+class CoTaskText {
+ public:
+  CoTaskText() = default;
+  CoTaskText(const CoTaskText&) = delete;
+  CoTaskText& operator=(const CoTaskText&) = delete;
+  ~CoTaskText() {
+    if (text_ != nullptr && Com().free != nullptr) Com().free(text_);
+  }
+  wchar_t** out() { return &text_; }
+  const wchar_t* get() const { return text_; }
+
+ private:
+  wchar_t* text_ = nullptr;
 };
 
 class Win32Shortcut final : public ShortcutObject {
  public:
   explicit Win32Shortcut(std::wstring path) : path_(std::move(path)) {
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(link_.out())))) {
+    const auto create = Com().createInstance;
+    if (create == nullptr ||
+        FAILED(
+            create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link_.out())) ||
+        FAILED(link_->QueryInterface(IID_IPersistFile, file_.out()))) {
       return;
     }
     // An existing link is opened for change; a missing one simply starts empty.
-    if (link_->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file_.out())) == S_OK) {
-      file_->Load(path_.c_str(), STGM_READWRITE);
-    }
+    file_->Load(path_.c_str(), STGM_READWRITE);
   }
   bool ready() const { return link_ && file_; }
 
@@ -83,13 +132,15 @@ class Win32Shortcut final : public ShortcutObject {
 }  // namespace
 
 std::optional<std::string> Win32Shell::DesktopFolder() {
-  wchar_t* folder = nullptr;
-  if (FAILED(SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &folder))) {
-    CoTaskMemFree(folder);
+  using KnownFolderPath = HRESULT(WINAPI*)(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
+  const auto knownFolderPath =
+      SystemFunction<KnownFolderPath>(L"shell32.dll", "SHGetKnownFolderPath");
+  CoTaskText folder;
+  if (knownFolderPath == nullptr ||
+      FAILED(knownFolderPath(FOLDERID_Desktop, 0, nullptr, folder.out()))) {
     return std::nullopt;
   }
-  const std::unique_ptr<wchar_t, CoTaskMemDeleter> owner(folder);
-  return WideToUtf8(folder);
+  return WideToUtf8(folder.get());
 }
 
 std::optional<std::string> Win32Shell::ExpandEnvironmentStrings(std::string_view text) {
@@ -116,9 +167,12 @@ std::unique_ptr<ShortcutObject> Win32Shell::CreateShortcut(std::string_view link
 void Win32Shell::ShellExecuteA(std::uintptr_t window, std::string_view operation,
                                std::string_view file, std::string_view parameters,
                                std::string_view directory, int showCommand) {
-  ::ShellExecuteA(reinterpret_cast<HWND>(window), Utf8ToAnsi(operation).c_str(),
-                  Utf8ToAnsi(file).c_str(), Utf8ToAnsi(parameters).c_str(),
-                  Utf8ToAnsi(directory).c_str(), showCommand);
+  const auto execute = SystemFunction<decltype(&::ShellExecuteA)>(L"shell32.dll", "ShellExecuteA");
+  if (execute == nullptr) return;
+  // The shell may hand the link to COM-based handlers.
+  (void)Com();
+  execute(reinterpret_cast<HWND>(window), Utf8ToAnsi(operation).c_str(), Utf8ToAnsi(file).c_str(),
+          Utf8ToAnsi(parameters).c_str(), Utf8ToAnsi(directory).c_str(), showCommand);
 }
 
 }  // namespace ilvorande

@@ -1,18 +1,11 @@
 #include "toolkit/Win32Dpi.h"
 
 #include "toolkit/Win32Handles.h"
+#include "toolkit/Win32Library.h"
 
 namespace ilvorande {
 
 namespace {
-
-template <typename Function>
-Function User32Function(const char* name) {
-  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  return user32 == nullptr
-             ? nullptr
-             : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
-}
 
 constexpr int PointsPerInch = 72;
 constexpr int CentipointsPerInch = PointsPerInch * 100;
@@ -21,7 +14,8 @@ constexpr int CentipointsPerInch = PointsPerInch * 100;
 
 UINT WindowDpi(HWND window) {
   using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+  static const auto getDpiForWindow =
+      SystemFunction<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
   if (getDpiForWindow != nullptr && window != nullptr) {
     if (const UINT dpi = getDpiForWindow(window); dpi != 0) return dpi;
   }
@@ -31,7 +25,8 @@ UINT WindowDpi(HWND window) {
 
 SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi) {
   using AdjustFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
+  static const auto adjustForDpi =
+      SystemFunction<AdjustFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
   RECT rect{0, 0, clientWidth, clientHeight};
   if (adjustForDpi == nullptr || !adjustForDpi(&rect, style, FALSE, exStyle, dpi)) {
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);

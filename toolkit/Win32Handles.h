@@ -1,7 +1,6 @@
 // Owners for the Win32 handles that the program creates.
 #pragma once
 
-#include <objbase.h>
 #include <windows.h>
 
 #include <memory>
@@ -51,20 +50,6 @@ class SelectedObject {
  private:
   HDC dc_;
   HGDIOBJ previous_;
-};
-
-// COM for the life of the user-interface thread.
-class ComApartment {
- public:
-  ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (initialised_) CoUninitialize();
-  }
-
- private:
-  bool initialised_;
 };
 
 }  // namespace ilvorande

@@ -1,0 +1,178 @@
+// Times the program against minimal references, side by side in one run:
+// "/4F" from start to exit against a program that only makes the same display
+// calls, and start-up to the main window shown against one empty window.
+// Prints a Markdown table of medians and ratios. Never part of the tests.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::wstring Folder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+struct Started {
+  PROCESS_INFORMATION process{};
+  Clock::time_point at;
+};
+
+Started Start(const std::wstring& exe, const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  Started started;
+  started.at = Clock::now();
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &started.process)) {
+    std::fprintf(stderr, "cannot start %ls\n", exe.c_str());
+    std::exit(2);
+  }
+  return started;
+}
+
+void Finish(Started& started) {
+  WaitForSingleObject(started.process.hProcess, 10000);
+  CloseHandle(started.process.hThread);
+  CloseHandle(started.process.hProcess);
+}
+
+double Milliseconds(Clock::duration duration) {
+  return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+double TimeToExit(const std::wstring& exe, const std::wstring& arguments) {
+  Started started = Start(exe, arguments);
+  WaitForSingleObject(started.process.hProcess, 30000);
+  const double elapsed = Milliseconds(Clock::now() - started.at);
+  Finish(started);
+  return elapsed;
+}
+
+struct WindowSearch {
+  DWORD processId;
+  const wchar_t* className;
+  HWND found;
+};
+
+HWND VisibleWindowOf(DWORD processId, const wchar_t* className) {
+  WindowSearch search{processId, className, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* search = reinterpret_cast<WindowSearch*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (owner == search->processId && IsWindowVisible(window) &&
+            std::wstring(name) == search->className) {
+          search->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+double TimeToWindow(const std::wstring& exe, const wchar_t* className) {
+  Started started = Start(exe, L"");
+  HWND window = nullptr;
+  const auto deadline = started.at + std::chrono::seconds(30);
+  while ((window = VisibleWindowOf(started.process.dwProcessId, className)) == nullptr &&
+         Clock::now() < deadline) {
+    Sleep(1);
+  }
+  const double elapsed = Milliseconds(Clock::now() - started.at);
+  if (window != nullptr) PostMessageW(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(started.process.hProcess, 5000) != WAIT_OBJECT_0) {
+    TerminateProcess(started.process.hProcess, 1);
+  }
+  Finish(started);
+  return elapsed;
+}
+
+// Back to the mode the bench found, outside the timed part.
+void RestoreMode(const DEVMODEW& original) {
+  DEVMODEW mode = original;
+  mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+  ChangeDisplaySettingsW(&mode, CDS_FULLSCREEN);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Row {
+  const char* measure;
+  std::vector<double> program, reference;
+  double goal;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(10, std::atoi(argv[1])) : 15;
+  const std::wstring folder = Folder();
+  const std::wstring program = folder + L"Ilvorande.exe";
+  const std::wstring minimalSwitch = folder + L"bench_minimal_switch.exe";
+  const std::wstring minimalWindow = folder + L"bench_minimal_window.exe";
+
+  DEVMODEW original{};
+  original.dmSize = sizeof original;
+  EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &original);
+
+  Row switchRow{"\"/4F\", start to exit", {}, {}, 1.10};
+  Row windowRow{"start to main window shown", {}, {}, 1.15};
+  // One warm-up of each, untimed: the first start of a prefix pays for caches.
+  TimeToExit(program, L"/4F");
+  RestoreMode(original);
+  TimeToExit(minimalSwitch, L"");
+  RestoreMode(original);
+  TimeToWindow(program, L"IlvorandeMain");
+  TimeToWindow(minimalWindow, L"BenchMinimalWindow");
+
+  for (int run = 0; run < runs; ++run) {
+    // Alternate which goes first, so that neither always meets a warmer machine.
+    const bool programFirst = run % 2 == 0;
+    for (int turn = 0; turn < 2; ++turn) {
+      if ((turn == 0) == programFirst) {
+        switchRow.program.push_back(TimeToExit(program, L"/4F"));
+      } else {
+        switchRow.reference.push_back(TimeToExit(minimalSwitch, L""));
+      }
+      RestoreMode(original);
+    }
+    for (int turn = 0; turn < 2; ++turn) {
+      if ((turn == 0) == programFirst) {
+        windowRow.program.push_back(TimeToWindow(program, L"IlvorandeMain"));
+      } else {
+        windowRow.reference.push_back(TimeToWindow(minimalWindow, L"BenchMinimalWindow"));
+      }
+    }
+  }
+
+  std::printf("| Measure (median of %d runs) | Ilvorande | Reference | Ratio | Goal |\n", runs);
+  std::printf("|---|---|---|---|---|\n");
+  for (const Row* row : {&switchRow, &windowRow}) {
+    const double program = Median(row->program);
+    const double reference = Median(row->reference);
+    const double ratio = program / reference;
+    std::printf("| %s | %.1f ms | %.1f ms | %.2f | <= %.2f %s |\n", row->measure, program,
+                reference, ratio, row->goal, ratio <= row->goal ? "met" : "MISSED");
+  }
+  return 0;
+}
