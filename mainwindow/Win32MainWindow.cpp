@@ -54,12 +54,11 @@ struct WindowKind {
 
 WindowKind KindOf(const ControlLayout& control) {
   constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  // Captions too long for their button wrap onto a second line.
+  // A caption too long for the box wraps onto a second line.
   constexpr DWORD Wrapping = BS_MULTILINE;
   switch (control.kind) {
     case ControlKind::Button:
-      return {L"BUTTON",
-              Child | WS_TABSTOP | (control.picture ? BS_OWNERDRAW : BS_PUSHBUTTON | Wrapping), 0};
+      return {L"BUTTON", Child | WS_TABSTOP | BS_OWNERDRAW, 0};
     case ControlKind::CheckBox:
       return {L"BUTTON", Child | WS_TABSTOP | BS_AUTOCHECKBOX | Wrapping, 0};
     case ControlKind::Edit:
@@ -290,36 +289,50 @@ void Win32MainWindow::OnCommand(int controlId) {
   }
 }
 
-// The picture centred above the caption, like a graphical command button.
-void Win32MainWindow::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
+// Buttons are drawn here so that every system wraps a long caption the same
+// way, at word boundaries across the whole width, and so that "Quitter" can
+// show its picture centred above the caption.
+void Win32MainWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
   RECT frame = item.rcItem;
   const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   DrawFrameControl(item.hDC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
   const int shift = pushed ? 1 : 0;
+  const int margin = GetSystemMetrics(SM_CXEDGE) + 1;
 
   const std::wstring caption = WindowText(item.hwndItem);
+  const int length = static_cast<int>(caption.size());
+  constexpr UINT TextFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
   const SelectedObject font(item.hDC, defaultFont_.get());
-  SIZE textSize{};
-  GetTextExtentPoint32W(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &textSize);
-  const HICON picture = showsPicture_ ? bigIcon_.get() : nullptr;
-  const int iconSize = picture != nullptr ? MulDiv(32, static_cast<int>(dpi_), 96) : 0;
-  const int gap = picture != nullptr ? Pixels(PictureGapTwips) : 0;
-  const int contentHeight = iconSize + gap + textSize.cy;
-  const int top = frame.top + (frame.bottom - frame.top - contentHeight) / 2 + shift;
-  if (picture != nullptr) {
+  RECT textRect{frame.left + margin, 0, frame.right - margin, 0};
+  DrawTextW(item.hDC, caption.c_str(), length, &textRect, TextFormat | DT_CALCRECT);
+  const int textWidth = frame.right - frame.left - 2 * margin;
+  const int textHeight = textRect.bottom - textRect.top;
+
+  const bool hasPicture = showsPicture_ && item.CtlID == IdCommand3 && bigIcon_ != nullptr;
+  const int iconSize = hasPicture ? MulDiv(32, static_cast<int>(dpi_), 96) : 0;
+  const int gap = hasPicture ? Pixels(PictureGapTwips) : 0;
+  const int top = frame.top + (frame.bottom - frame.top - iconSize - gap - textHeight) / 2 + shift;
+  if (hasPicture) {
     const int left = frame.left + (frame.right - frame.left - iconSize) / 2 + shift;
-    DrawIconEx(item.hDC, left, top, picture, iconSize, iconSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(item.hDC, left, top, bigIcon_.get(), iconSize, iconSize, 0, nullptr, DI_NORMAL);
   }
-  RECT textRect{frame.left + shift, top + iconSize + gap, frame.right + shift,
-                top + iconSize + gap + textSize.cy};
+
   SetBkMode(item.hDC, TRANSPARENT);
-  SetTextColor(item.hDC,
-               GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-  DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &textRect,
-            DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+  const auto drawText = [&](int offset, int colour) {
+    RECT at{frame.left + margin + shift + offset, top + iconSize + gap + offset,
+            frame.left + margin + shift + offset + textWidth,
+            top + iconSize + gap + offset + textHeight};
+    SetTextColor(item.hDC, GetSysColor(colour));
+    DrawTextW(item.hDC, caption.c_str(), length, &at, TextFormat);
+  };
+  // Disabled captions are embossed, as the system draws them.
+  if (disabled) drawText(1, COLOR_3DHILIGHT);
+  drawText(0, disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT);
+
   if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
     RECT focus = frame;
-    InflateRect(&focus, -GetSystemMetrics(SM_CXEDGE) - 1, -GetSystemMetrics(SM_CYEDGE) - 1);
+    InflateRect(&focus, -margin - 1, -margin - 1);
     DrawFocusRect(item.hDC, &focus);
   }
 }
@@ -367,7 +380,7 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
       if (HIWORD(wParam) == BN_CLICKED && lParam != 0) OnCommand(LOWORD(wParam));
       return 0;
     case WM_DRAWITEM:
-      DrawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_ACTIVATE:
       // Keep the focus where the user left it across activations.

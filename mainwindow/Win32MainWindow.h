@@ -56,7 +56,7 @@ class Win32MainWindow final : public MainWindowView {
   void PlaceControls();
   void FitLabelToText(int controlId);
   void OnCommand(int controlId);
-  void DrawPictureButton(const DRAWITEMSTRUCT& item) const;
+  void DrawButton(const DRAWITEMSTRUCT& item) const;
   int Pixels(int twips) const;
 
   // A control before the window exists.
