@@ -9,6 +9,7 @@
 #include "toolkit/Win32Dpi.h"
 #include "toolkit/Win32MessageLoop.h"
 #include "toolkit/Win32Text.h"
+#include "toolkit/Win32WindowProc.h"
 
 namespace ilvorande {
 
@@ -105,7 +106,7 @@ bool Win32AboutWindow::CreateAndLoad() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   if (!GetClassInfoExW(instance_, className.c_str(), &windowClass)) {
-    windowClass.lpfnWndProc = WindowProc;
+    windowClass.lpfnWndProc = OwnedWindowProc<Win32AboutWindow>;
     windowClass.hInstance = instance_;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -273,19 +274,6 @@ void Win32AboutWindow::OnCommand(int controlId) {
   }
 }
 
-LRESULT CALLBACK Win32AboutWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<Win32AboutWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Win32AboutWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->HandleMessage(window, message, wParam, lParam);
-}
-
 LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
@@ -310,9 +298,6 @@ LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
     case WM_DESTROY:
       window_ = nullptr;
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      return DefWindowProcW(window, message, wParam, lParam);
     default:
       return DefWindowProcW(window, message, wParam, lParam);
   }

@@ -38,7 +38,9 @@ class Win32AboutWindow final : public AboutView {
   HCURSOR PointerFor(HWND control) const;
   void OnCommand(int controlId);
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename Owner>
+  friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM);
+  void Attached(HWND window) { window_ = window; }
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HINSTANCE instance_;

@@ -13,6 +13,7 @@
 #include "toolkit/Win32Dpi.h"
 #include "toolkit/Win32Library.h"
 #include "toolkit/Win32Text.h"
+#include "toolkit/Win32WindowProc.h"
 
 namespace ilvorande {
 
@@ -96,7 +97,7 @@ std::unique_ptr<Win32MainWindow> Win32MainWindow::Create(HINSTANCE instance, Too
   std::unique_ptr<Win32MainWindow> self(new Win32MainWindow(instance, toolkit, shell));
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
+  windowClass.lpfnWndProc = OwnedWindowProc<Win32MainWindow>;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -337,19 +338,6 @@ void Win32MainWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
   }
 }
 
-LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->HandleMessage(window, message, wParam, lParam);
-}
-
 // The release of any mouse button over the checkbox, seen after the button
 // itself has changed its state on that release.
 LRESULT CALLBACK Win32MainWindow::CheckboxProc(HWND window, UINT message, WPARAM wParam,
@@ -410,9 +398,6 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
       window_ = nullptr;
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      return DefWindowProcW(window, message, wParam, lParam);
     default:
       return DefWindowProcW(window, message, wParam, lParam);
   }

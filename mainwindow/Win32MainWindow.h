@@ -46,8 +46,10 @@ class Win32MainWindow final : public MainWindowView {
 
  private:
   Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, ShellPlatform& shell);
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK CheckboxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename Owner>
+  friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM);
+  void Attached(HWND window) { window_ = window; }
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
