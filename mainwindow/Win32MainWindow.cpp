@@ -216,14 +216,24 @@ bool Win32MainWindow::Show(int showCommand) {
   return true;
 }
 
+// The values of a window not created yet; none once it is gone, when a
+// handler still running (its switch let the close through) changes nothing.
+Win32MainWindow::ControlValues* Win32MainWindow::PendingValues(int controlId) {
+  const auto found = values_.find(controlId);
+  return found != values_.end() ? &found->second : nullptr;
+}
+
 std::string Win32MainWindow::Text(int controlId) {
-  if (window_ == nullptr) return WideToUtf8(values_.at(controlId).text);
+  if (window_ == nullptr) {
+    const ControlValues* values = PendingValues(controlId);
+    return values != nullptr ? WideToUtf8(values->text) : std::string();
+  }
   return WideToUtf8(WindowText(GetDlgItem(window_, controlId)));
 }
 
 void Win32MainWindow::SetText(int controlId, std::string_view text) {
   if (window_ == nullptr) {
-    values_.at(controlId).text = Utf8ToWide(text);
+    if (ControlValues* values = PendingValues(controlId)) values->text = Utf8ToWide(text);
     return;
   }
   SetWindowTextW(GetDlgItem(window_, controlId), Utf8ToWide(text).c_str());
@@ -234,14 +244,17 @@ void Win32MainWindow::SetText(int controlId, std::string_view text) {
 
 void Win32MainWindow::SetEnabled(int controlId, bool enabled) {
   if (window_ == nullptr) {
-    values_.at(controlId).enabled = enabled;
+    if (ControlValues* values = PendingValues(controlId)) values->enabled = enabled;
     return;
   }
   EnableWindow(GetDlgItem(window_, controlId), enabled ? TRUE : FALSE);
 }
 
 int Win32MainWindow::CheckValue(int controlId) {
-  if (window_ == nullptr) return values_.at(controlId).checked ? 1 : 0;
+  if (window_ == nullptr) {
+    const ControlValues* values = PendingValues(controlId);
+    return values != nullptr && values->checked ? 1 : 0;
+  }
   return SendMessageW(GetDlgItem(window_, controlId), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 

@@ -68,6 +68,8 @@ class Win32MainWindow final : public MainWindowView {
     bool checked;
   };
 
+  ControlValues* PendingValues(int controlId);
+
   HINSTANCE instance_;
   std::wstring className_;
   std::map<int, ControlValues> values_;

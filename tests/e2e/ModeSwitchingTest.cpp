@@ -194,5 +194,16 @@ TEST_F(ModeSwitching, ClosingTheWindowEndsTheProgramAndKeepsTheMode) {
   }
 }
 
+// The switch processes waiting messages, so a close queued behind the click
+// destroys the window while the click's handler still has work to do.
+TEST_F(ModeSwitching, CloseQueuedBehindAClickEndsCleanly) {
+  ASSERT_TRUE(Control(kButton1024x768).Click());
+  ASSERT_TRUE(main_.Post(WM_CLOSE));
+  const auto exitCode = program().WaitForExit();
+  ASSERT_TRUE(exitCode.has_value()) << "the program did not end";
+  EXPECT_EQ(*exitCode, 0u) << "the program crashed";
+  EXPECT_EQ(CurrentDisplaySize(), k1024x768);
+}
+
 }  // namespace
 }  // namespace ilvorande::e2e
