@@ -17,6 +17,7 @@ struct AnswerCase {
   int userAnswer;  // to the restart question
   std::vector<std::string> calls;
   std::vector<std::string> messageTexts;
+  friend void PrintTo(const AnswerCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ChangeResAnswers : public ::testing::TestWithParam<AnswerCase> {};

@@ -23,6 +23,7 @@ struct Row {
   std::optional<Mode> mode;  // the mode switched to
   std::vector<WindowState> states;
   bool ended;
+  friend void PrintTo(const Row& row, std::ostream* out) { *out << '"' << row.commandLine << '"'; }
 };
 
 class StartUpCommandLine : public ::testing::TestWithParam<Row> {};

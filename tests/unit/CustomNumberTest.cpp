@@ -11,6 +11,9 @@ struct Case {
   const char* text;
   const char* separator;
   std::optional<std::int32_t> expected;
+  friend void PrintTo(const Case& c, std::ostream* out) {
+    *out << '"' << c.text << "\" with '" << c.separator << "'";
+  }
 };
 
 class CustomNumber : public ::testing::TestWithParam<Case> {};

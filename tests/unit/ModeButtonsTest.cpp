@@ -10,6 +10,7 @@ constexpr char RefusalText[] = "Votre carte graphique n'accepte pas cette résol
 struct PresetCase {
   std::int16_t index;
   std::int32_t width, height;
+  friend void PrintTo(const PresetCase& c, std::ostream* out) { *out << "index " << c.index; }
 };
 
 class PresetButtons : public ::testing::TestWithParam<PresetCase> {};
@@ -109,6 +110,9 @@ struct CustomCase {
   const char* separator;
   bool asked;  // whether a switch is asked of the system at all
   std::uint32_t askedWidth, askedHeight;
+  friend void PrintTo(const CustomCase& c, std::ostream* out) {
+    *out << '"' << c.width << "\" x \"" << c.height << '"';
+  }
 };
 
 class CustomEntry : public ::testing::TestWithParam<CustomCase> {};

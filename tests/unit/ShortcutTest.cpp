@@ -55,6 +55,7 @@ struct PresetLink {
   std::int16_t index;
   const char* label;
   const char* arguments;
+  friend void PrintTo(const PresetLink& c, std::ostream* out) { *out << c.label; }
 };
 
 class ShortcutForPreset : public ::testing::TestWithParam<PresetLink> {};
