@@ -88,6 +88,24 @@ class CoTaskText {
   wchar_t* text_ = nullptr;
 };
 
+// Some readers of links, Wine's own among them, follow only the ANSI form of
+// the target. A target that the ANSI code page cannot spell goes in its short
+// (8.3) form, which every reader can follow to the same file.
+std::wstring TargetForLink(const std::wstring& path) {
+  if (GetACP() == CP_UTF8) return path;
+  BOOL lossy = FALSE;
+  if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, nullptr, 0, nullptr,
+                          &lossy) == 0 ||
+      !lossy) {
+    return path;
+  }
+  const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
+  if (length == 0) return path;
+  std::wstring shortPath(length, L'\0');
+  shortPath.resize(GetShortPathNameW(path.c_str(), shortPath.data(), length));
+  return shortPath.empty() ? path : shortPath;
+}
+
 class Win32Shortcut final : public ShortcutObject {
  public:
   explicit Win32Shortcut(std::wstring path) : path_(std::move(path)) {
@@ -104,7 +122,7 @@ class Win32Shortcut final : public ShortcutObject {
   bool ready() const { return link_ && file_; }
 
   bool SetTargetPath(std::string_view path) override {
-    return SUCCEEDED(link_->SetPath(Utf8ToWide(path).c_str()));
+    return SUCCEEDED(link_->SetPath(TargetForLink(Utf8ToWide(path)).c_str()));
   }
   bool SetArguments(std::string_view arguments) override {
     return SUCCEEDED(link_->SetArguments(Utf8ToWide(arguments).c_str()));
