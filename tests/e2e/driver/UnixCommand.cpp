@@ -55,8 +55,8 @@ std::string ArgumentQuoted(std::string_view text) {
 
 std::wstring Widened(std::string_view text) {
   if (text.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                    nullptr, 0);
+  const int n =
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
   return wide;
@@ -92,8 +92,8 @@ std::optional<std::string> RunUnixShell(std::string_view script, std::string* wh
   startup.hStdError = file;
   // Wine hands back no process handle for a Unix program: a last line
   // written by the shell says that the script has ended, and how.
-  const std::string wrapped = "(" + std::string(script) + "); echo " +
-                              std::string(kStatusMarker) + "$?";
+  const std::string wrapped =
+      "(" + std::string(script) + "); echo " + std::string(kStatusMarker) + "$?";
   std::wstring commandLine = L"/bin/sh -c " + Widened(ArgumentQuoted(wrapped));
   PROCESS_INFORMATION info{};
   const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
@@ -128,8 +128,8 @@ std::optional<std::string> RunUnixShell(std::string_view script, std::string* wh
 std::string UnixPathOf(const std::filesystem::path& path) {
   using ToUnix = char*(CDECL*)(LPCWSTR);
   const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-  const auto toUnix =
-      reinterpret_cast<ToUnix>(reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_unix_file_name")));
+  const auto toUnix = reinterpret_cast<ToUnix>(
+      reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_unix_file_name")));
   if (toUnix == nullptr) return {};
   char* unixPath = toUnix(path.c_str());
   if (unixPath == nullptr) return {};
@@ -141,8 +141,8 @@ std::string UnixPathOf(const std::filesystem::path& path) {
 std::filesystem::path WindowsPathOf(std::string_view unixPath) {
   using ToDos = WCHAR*(CDECL*)(LPCSTR);
   const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-  const auto toDos =
-      reinterpret_cast<ToDos>(reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_dos_file_name")));
+  const auto toDos = reinterpret_cast<ToDos>(
+      reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_dos_file_name")));
   if (toDos == nullptr) return {};
   const std::string copy(unixPath);
   WCHAR* dosPath = toDos(copy.c_str());
