@@ -129,10 +129,13 @@ void Win32MainWindow::CreateControls() {
     const WindowKind kind = KindOf(*control);
     const ControlValues& values = values_.at(control->id);
     const HWND child = CreateWindowExW(
-        kind.exStyle, kind.className, values.text.c_str(), kind.style, 0, 0, 0, 0, window_,
+        kind.exStyle, kind.className, values.text.c_str(), kind.style, Pixels(control->left),
+        Pixels(control->top), Pixels(control->width), Pixels(control->height), window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), instance_, nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(*control)), FALSE);
     if (!values.enabled) EnableWindow(child, FALSE);
     if (values.checked) SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
+    if (control->autoSize) FitLabelToText(control->id);
   }
   values_.clear();
   const HWND checkbox = GetDlgItem(window_, IdCheck1);
@@ -160,14 +163,21 @@ void Win32MainWindow::CreateTooltip() {
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Pixels(TooltipWidthTwips));
 }
 
-void Win32MainWindow::ApplyDpi(UINT dpi) {
+void Win32MainWindow::CreateFonts(UINT dpi) {
   dpi_ = dpi;
   defaultFont_ = MakeFont(DefaultFontCentipoints, dpi);
   largeFont_ = MakeFont(LargeFontCentipoints, dpi);
+}
+
+HFONT Win32MainWindow::FontFor(const ControlLayout& control) const {
+  return control.font == FontChoice::Large ? largeFont_.get() : defaultFont_.get();
+}
+
+void Win32MainWindow::ApplyDpi(UINT dpi) {
+  CreateFonts(dpi);
   for (const auto& control : MainControls) {
-    const HFONT font = control.font == FontChoice::Large ? largeFont_.get() : defaultFont_.get();
-    SendMessageW(GetDlgItem(window_, control.id), WM_SETFONT, reinterpret_cast<WPARAM>(font),
-                 FALSE);
+    SendMessageW(GetDlgItem(window_, control.id), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
   }
   if (tooltip_ != nullptr) SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Pixels(TooltipWidthTwips));
   PlaceControls();
@@ -197,17 +207,31 @@ void Win32MainWindow::FitLabelToText(int controlId) {
   InvalidateRect(label, nullptr, TRUE);
 }
 
-bool Win32MainWindow::Show(int showCommand) {
-  CreateWindowExW(MainExStyle, className_.c_str(), Utf8ToWide(MainWindowCaption).c_str(), MainStyle,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                  instance_, this);
-  if (window_ == nullptr) return false;
-  // Centred on the screen, at the size that the dpi asks for.
-  const SIZE outer = OuterSizeForClient(Pixels(MainClientWidthTwips), Pixels(MainClientHeightTwips),
-                                        MainStyle, MainExStyle, dpi_);
+// Centred on the screen, at the size that the dpi asks for.
+static RECT CentredFrame(UINT dpi) {
+  const SIZE outer = OuterSizeForClient(TwipsToPixels(MainClientWidthTwips, static_cast<int>(dpi)),
+                                        TwipsToPixels(MainClientHeightTwips, static_cast<int>(dpi)),
+                                        MainStyle, MainExStyle, dpi);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
-  SetWindowPos(window_, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  return {left, top, left + outer.cx, top + outer.cy};
+}
+
+bool Win32MainWindow::Show(int showCommand) {
+  // Created where it will show: moving it afterwards costs a round trip to
+  // the window system.
+  const UINT systemDpi = WindowDpi(nullptr);
+  const RECT frame = CentredFrame(systemDpi);
+  CreateWindowExW(MainExStyle, className_.c_str(), Utf8ToWide(MainWindowCaption).c_str(), MainStyle,
+                  frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                  nullptr, nullptr, instance_, this);
+  if (window_ == nullptr) return false;
+  if (dpi_ != systemDpi) {
+    // On a monitor of its own dpi.
+    const RECT scaled = CentredFrame(dpi_);
+    SetWindowPos(window_, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
+                 scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   ShowWindow(window_, state_ == WindowState::Minimized ? SW_SHOWMINIMIZED : showCommand);
   UpdateWindow(window_);
   // Nobody hovers before the window is there: the tooltip, and the common
@@ -370,8 +394,8 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
       smallIcon_ = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON);
       SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
       SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+      CreateFonts(WindowDpi(window_));
       CreateControls();
-      ApplyDpi(WindowDpi(window_));
       focus_ = GetDlgItem(window_, ChangeId(0));
       return 0;
     case WM_CREATE_TOOLTIP:

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "mainwindow/MainLayout.h"
 #include "mainwindow/MainWindowView.h"
 #include "toolkit/Win32Handles.h"
 
@@ -54,6 +55,9 @@ class Win32MainWindow final : public MainWindowView {
 
   void CreateControls();
   void CreateTooltip();
+  void CreateFonts(UINT dpi);
+  HFONT FontFor(const ControlLayout& control) const;
+  // Fonts, positions and sizes anew, for a window moved to a monitor of another dpi.
   void ApplyDpi(UINT dpi);
   void PlaceControls();
   void FitLabelToText(int controlId);
