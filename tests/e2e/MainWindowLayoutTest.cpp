@@ -1,6 +1,8 @@
 // The main window as it first shows: frame, every control of the layout
 // table at its place, and the start-up contents.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/Input.h"
 #include "driver/MainWindowTexts.h"
 #include "driver/ProgramTest.h"
 #include "driver/Screen.h"
@@ -134,6 +137,22 @@ TEST_F(MainWindowLayout, EveryControlStandsWhereTheLayoutPutsIt) {
       EXPECT_EQ(rect.bottom - rect.top, Px(row.height, dpi));
     }
   }
+}
+
+TEST_F(MainWindowLayout, PointerRestingOnTheCheckboxShowsItsTooltip) {
+  const Window checkbox = main_.Child(IdCheck1);
+  const auto point = ExposedPoint(checkbox);
+  ASSERT_TRUE(point.has_value());
+  ASSERT_TRUE(MovePointerTo(*point));
+  Window tip;
+  EXPECT_TRUE(WaitUntil([&] {
+    for (const Window& window : program().TopLevelWindows(TOOLTIPS_CLASSW)) {
+      if (window.IsVisible()) tip = window;
+    }
+    return tip.Exists();
+  })) << "no tooltip showed";
+  EXPECT_EQ(tip.Text(), Widen(Check1Tooltip));
+  MovePointerTo({0, 0});
 }
 
 TEST_F(MainWindowLayout, StartsShowingTheCurrentModeWithNothingToRestore) {
