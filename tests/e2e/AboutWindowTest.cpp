@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,6 +15,7 @@
 #include "driver/PointerImage.h"
 #include "driver/ProgramTest.h"
 #include "driver/Screen.h"
+#include "driver/TempFolder.h"
 #include "driver/Text.h"
 #include "driver/UnixCommand.h"
 #include "helpabout/AboutLayout.h"
@@ -40,14 +40,6 @@ bool IsMailFor(const std::string& recorded, const std::string& exeBaseName) {
   return recorded == plain || recorded == encoded;
 }
 
-int Px(int twips, UINT dpi) {
-  return TwipsToPixels(twips, static_cast<int>(dpi));
-}
-
-bool IsClass(const Window& window, const wchar_t* name) {
-  return _wcsicmp(window.ClassName().c_str(), name) == 0;
-}
-
 std::filesystem::path SourceFile(const char* relative) {
   return WindowsPathOf(std::string(ILVORANDE_SOURCE_DIR) + "/" + relative);
 }
@@ -70,30 +62,19 @@ void ExpectShowsProgramIcon(const Window& control) {
   EXPECT_LT(mismatch, 0.02) << "the picture is not the program's icon";
 }
 
-class AboutWindow : public ProgramTest {
+class AboutWindow : public MainWindowTest {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    if (HasFatalFailure()) return;
-    Launch();
-    main_ = WaitForMainWindow();
-    ASSERT_TRUE(main_.Exists());
+  // Presses "A Propos" and returns the About window once shown.
+  Window OpenAbout() {
+    if (!Control(IdCommand2).Click()) return Window();
+    return program().WaitForWindow(Widen(AboutWindowClassName), kTimeout);
   }
-
-  // Presses "A Propos" on `main` and returns the About window once shown.
-  static Window OpenAbout(const Program& running, const Window& main) {
-    if (!main.Child(IdCommand2).Click()) return Window();
-    return running.WaitForWindow(Widen(AboutWindowClassName), kTimeout);
-  }
-  Window OpenAbout() { return OpenAbout(program(), main_); }
 
   static void ClickExposed(const Window& control) {
     const auto point = ExposedPoint(control);
     ASSERT_TRUE(point.has_value()) << "control " << control.Id() << " is hidden";
     ASSERT_TRUE(ClickAt(*point));
   }
-
-  Window main_;
 };
 
 TEST_F(AboutWindow, OpensModalOverTheMainWindowWithEveryControlInPlace) {
@@ -101,12 +82,7 @@ TEST_F(AboutWindow, OpensModalOverTheMainWindowWithEveryControlInPlace) {
   ASSERT_TRUE(about.Exists()) << "the About window did not show";
   EXPECT_EQ(about.Text(), Widen(AboutWindowCaption));
 
-  const LONG_PTR style = about.Style();
-  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
-  EXPECT_NE(style & WS_SYSMENU, 0) << "close box";
-  EXPECT_EQ(style & WS_MINIMIZEBOX, 0);
-  EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
-  EXPECT_EQ(style & WS_THICKFRAME, 0) << "the user must not resize the window";
+  ExpectFixedFrame(about);
   // No taskbar button: owned by the main window, never an app window.
   EXPECT_EQ(GetWindow(about.Handle(), GW_OWNER), main_.Handle());
   EXPECT_EQ(about.ExStyle() & WS_EX_APPWINDOW, 0);
@@ -116,12 +92,7 @@ TEST_F(AboutWindow, OpensModalOverTheMainWindowWithEveryControlInPlace) {
   const SIZE client = about.ClientSize();
   EXPECT_EQ(client.cx, Px(AboutClientWidthTwips, dpi));
   EXPECT_EQ(client.cy, Px(AboutClientHeightTwips, dpi));
-  const RECT frame = about.ScreenRect();
-  const RECT owner = main_.ScreenRect();
-  EXPECT_LE(std::abs((frame.left + frame.right) - (owner.left + owner.right)), 2)
-      << "horizontal centre";
-  EXPECT_LE(std::abs((frame.top + frame.bottom) - (owner.top + owner.bottom)), 2)
-      << "vertical centre";
+  EXPECT_TRUE(CentredIn(about.ScreenRect(), main_.ScreenRect())) << "centred on the main window";
 
   for (const AboutControlLayout& row : AboutControls) {
     SCOPED_TRACE(::testing::Message() << "control " << row.id << " \"" << row.caption << "\"");
@@ -137,7 +108,7 @@ TEST_F(AboutWindow, OpensModalOverTheMainWindowWithEveryControlInPlace) {
     const LONG_PTR type = control.Style() & SS_TYPEMASK;
     switch (row.kind) {
       case AboutKind::Picture:
-        EXPECT_TRUE(IsClass(control, L"Static"));
+        EXPECT_TRUE(control.HasClass(L"Static"));
         EXPECT_EQ(type, SS_ICON);
         // Unscaled: the control takes the icon's own size.
         EXPECT_EQ(rect.right - rect.left, kIconSize);
@@ -145,7 +116,7 @@ TEST_F(AboutWindow, OpensModalOverTheMainWindowWithEveryControlInPlace) {
         ExpectShowsProgramIcon(control);
         break;
       case AboutKind::Button: {
-        EXPECT_TRUE(IsClass(control, L"Button"));
+        EXPECT_TRUE(control.HasClass(L"Button"));
         const LONG_PTR buttonType = control.Style() & BS_TYPEMASK;
         EXPECT_TRUE(buttonType == BS_PUSHBUTTON || buttonType == BS_DEFPUSHBUTTON) << buttonType;
         EXPECT_EQ(control.Text(), Widen(row.caption));
@@ -154,7 +125,7 @@ TEST_F(AboutWindow, OpensModalOverTheMainWindowWithEveryControlInPlace) {
         break;
       }
       case AboutKind::Label:
-        EXPECT_TRUE(IsClass(control, L"Static"));
+        EXPECT_TRUE(control.HasClass(L"Static"));
         if (row.centred)
           EXPECT_EQ(type, SS_CENTER);
         else
@@ -234,47 +205,26 @@ TEST_F(AboutWindow, PictureAddressAndMailLabelOpenTheirLinksAndNothingElseDoes) 
   EXPECT_FALSE(main_.IsEnabled());
 }
 
-// Removes the copy, and the folder made for it, when the test is done.
-struct TempExecutable {
-  std::filesystem::path folder;
-  std::filesystem::path path;
-  ~TempExecutable() {
-    std::error_code ignored;
-    if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
-  }
-};
-
 TEST_F(AboutWindow, MailSubjectNamesTheExecutableAsItIsCalled) {
-  // Only the renamed copy runs, so that its windows are the ones on top.
-  program().Terminate();
   KillProcessesNamed(L"Ecran.exe");
-  wchar_t temp[MAX_PATH + 1] = {};
-  ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
-  TempExecutable copy;
-  copy.folder = std::filesystem::path(temp) /
-                (L"ilvorande-renamed-" + std::to_wstring(GetCurrentProcessId()));
-  copy.path = copy.folder / L"Ecran.exe";
+  const TempFolder folder;
+  ASSERT_TRUE(folder.Created());
+  const std::filesystem::path copy = folder.Path() / L"Ecran.exe";
   std::error_code failure;
-  std::filesystem::create_directories(copy.folder, failure);
-  ASSERT_FALSE(failure) << failure.message();
-  std::filesystem::copy_file(Program::DefaultExecutable(), copy.path,
-                             std::filesystem::copy_options::overwrite_existing, failure);
+  std::filesystem::copy_file(Program::DefaultExecutable(), copy, failure);
   ASSERT_FALSE(failure) << failure.message();
 
   const LinkRecorder recorder;
   ASSERT_TRUE(recorder.Ready()) << recorder.Error();
-  {
-    const Program renamed(L"", copy.path);
-    ASSERT_TRUE(renamed.Started()) << "error " << renamed.StartError();
-    const Window main = renamed.WaitForWindow(Widen(MainWindowClassName));
-    ASSERT_TRUE(main.Exists()) << "Ecran.exe shows no main window";
-    const Window about = OpenAbout(renamed, main);
-    ASSERT_TRUE(about.Exists()) << "the About window did not show";
-    ASSERT_NO_FATAL_FAILURE(ClickExposed(about.Child(AboutIdLabel2)));
-    const auto opened = recorder.WaitForAddresses(1);
-    ASSERT_EQ(opened.size(), 1u) << "nothing was opened";
-    EXPECT_TRUE(IsMailFor(opened[0], "Ecran")) << opened[0];
-  }
+  // Only the renamed copy runs, so that its windows are the ones on top.
+  ASSERT_NO_FATAL_FAILURE(LaunchMain({}, copy));
+  const Window about = OpenAbout();
+  ASSERT_TRUE(about.Exists()) << "the About window did not show";
+  ASSERT_NO_FATAL_FAILURE(ClickExposed(about.Child(AboutIdLabel2)));
+  const auto opened = recorder.WaitForAddresses(1);
+  program().Terminate();  // before its folder goes
+  ASSERT_EQ(opened.size(), 1u) << "nothing was opened";
+  EXPECT_TRUE(IsMailFor(opened[0], "Ecran")) << opened[0];
 }
 
 TEST_F(AboutWindow, PointerTakesEachLinkLabelsOwnPicture) {

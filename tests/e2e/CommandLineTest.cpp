@@ -28,32 +28,17 @@ class CommandLine : public ProgramTest {
  protected:
   void SetUp() override {
     ProgramTest::SetUp();
-    if (HasFatalFailure()) return;
-    for (ScreenSize size : {k1024x768, k1280x1024, k1280x800}) {
-      ASSERT_NE(Start(), size) << "the tests switch away from the start mode";
-      ASSERT_TRUE(HasDisplaySize(size)) << "the display lacks a mode the tests need";
-    }
-  }
-
-  ScreenSize Start() const { return StartMode().size; }
-
-  // Between the cases of one test: the program gone, the start mode back.
-  void BackToStart() {
-    program().Terminate();
-    ASSERT_EQ(SetDisplayMode(StartMode()), DISP_CHANGE_SUCCESSFUL);
-    ASSERT_TRUE(WaitForDisplaySize(Start()));
+    if (!HasFatalFailure()) RequireModes({k1024x768, k1280x1024, k1280x800});
   }
 
   // The main window once shown, holding the mode in force and the saved one.
-  void ExpectWindowShowing(const Window& main, ScreenSize mode, bool minimised,
-                           std::optional<ScreenSize> saved) {
-    EXPECT_EQ(main.IsMinimised(), minimised) << "minimised";
-    EXPECT_TRUE(program().MessageDialogs().empty())
-        << "unexpected message box: " << DescribeMessageDialogs();
+  void ExpectWindowShowing(ScreenSize mode, bool minimised, std::optional<ScreenSize> saved) {
+    EXPECT_EQ(main_.IsMinimised(), minimised) << "minimised";
+    EXPECT_TRUE(program().MessageDialogs().empty()) << DescribeMessageDialogs();
     EXPECT_EQ(CurrentDisplaySize(), mode);
     ExpectXServerSize(mode);
-    EXPECT_EQ(main.Child(IdLabel1).Text(), ModeLabelText(mode));
-    const Window restore = main.Child(IdCommand5);
+    EXPECT_EQ(Control(IdLabel1).Text(), ModeLabelText(mode));
+    const Window restore = Control(IdCommand5);
     EXPECT_EQ(restore.IsEnabled(), saved.has_value());
     EXPECT_EQ(restore.Text(), saved ? RestoreCaption(*saved) : L"Restaurer");
   }
@@ -111,20 +96,16 @@ TEST_F(CommandLine, PresetDigitSwitchesThenShowsTheWindowAsTheSuffixSays) {
     if (&c != &cases[0]) {
       ASSERT_NO_FATAL_FAILURE(BackToStart());
     }
-    Launch(c.arguments);
-    const Window main = WaitForMainWindow();
-    ASSERT_TRUE(main.Exists()) << DescribeMessageDialogs();
+    ASSERT_NO_FATAL_FAILURE(LaunchMain(c.arguments));
     // Restaurer offers the mode found before the start.
-    ExpectWindowShowing(main, c.mode, c.minimised, Start());
+    ExpectWindowShowing(c.mode, c.minimised, Start());
   }
 }
 
 TEST_F(CommandLine, CustomDigitAtStartUpFindsEmptySizesAndSwitchesNothing) {
-  Launch(L"/8");
-  const Window main = WaitForMainWindow();
-  ASSERT_TRUE(main.Exists()) << DescribeMessageDialogs();
+  ASSERT_NO_FATAL_FAILURE(LaunchMain(L"/8"));
   // The click ran all the same: a mode is saved.
-  ExpectWindowShowing(main, Start(), false, Start());
+  ExpectWindowShowing(Start(), false, Start());
 }
 
 TEST_F(CommandLine, NoMarkerAndNoDigitShowTheHelpTwiceThenTheWindow) {
@@ -157,9 +138,8 @@ TEST_F(CommandLine, NoMarkerAndNoDigitShowTheHelpTwiceThenTheWindow) {
       ASSERT_TRUE(dialog->Press(IDOK));
       ASSERT_TRUE(WaitUntil([&] { return !dialog->Exists(); })) << "the box stays";
     }
-    const Window main = WaitForMainWindow();
-    ASSERT_TRUE(main.Exists()) << DescribeMessageDialogs();
-    ExpectWindowShowing(main, Start(), false, std::nullopt);
+    ASSERT_NO_FATAL_FAILURE(WaitForMain());
+    ExpectWindowShowing(Start(), false, std::nullopt);
   }
 }
 

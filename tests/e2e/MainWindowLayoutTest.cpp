@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -21,14 +20,6 @@
 namespace ilvorande::e2e {
 namespace {
 
-int Px(int twips, UINT dpi) {
-  return TwipsToPixels(twips, static_cast<int>(dpi));
-}
-
-bool IsClass(const Window& window, const wchar_t* name) {
-  return _wcsicmp(window.ClassName().c_str(), name) == 0;
-}
-
 const FontSpec kDefaultFont{L"MS Sans Serif", 8.25};
 const FontSpec kLargeFont{L"MS Sans Serif", 13.5};
 
@@ -37,57 +28,41 @@ bool IsFilledAtStartUp(int id) {
 }
 
 void ExpectKind(const Window& control, const ControlLayout& row) {
+  const wchar_t* const className = row.kind == ControlKind::Edit    ? L"Edit"
+                                   : row.kind == ControlKind::Label ? L"Static"
+                                                                    : L"Button";
+  EXPECT_TRUE(control.HasClass(className)) << Narrow(control.ClassName());
   const LONG_PTR style = control.Style();
+  const LONG_PTR buttonType = style & BS_TYPEMASK;
+  const LONG_PTR staticType = style & SS_TYPEMASK;
   switch (row.kind) {
-    case ControlKind::Button: {
-      EXPECT_TRUE(IsClass(control, L"Button")) << Narrow(control.ClassName());
+    case ControlKind::Button:
       // A push button, whether Windows or the program draws it.
-      const LONG_PTR type = style & BS_TYPEMASK;
-      EXPECT_TRUE(type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW)
-          << "button type " << type;
+      EXPECT_TRUE(buttonType == BS_PUSHBUTTON || buttonType == BS_DEFPUSHBUTTON ||
+                  buttonType == BS_OWNERDRAW)
+          << "button type " << buttonType;
       break;
-    }
     case ControlKind::CheckBox:
-      EXPECT_TRUE(IsClass(control, L"Button")) << Narrow(control.ClassName());
-      EXPECT_EQ(style & BS_TYPEMASK, BS_AUTOCHECKBOX);
+      EXPECT_EQ(buttonType, BS_AUTOCHECKBOX);
       break;
     case ControlKind::Edit:
-      EXPECT_TRUE(IsClass(control, L"Edit")) << Narrow(control.ClassName());
       EXPECT_EQ((style & ES_CENTER) != 0, row.centred) << "text centring";
       break;
-    case ControlKind::Label: {
-      EXPECT_TRUE(IsClass(control, L"Static")) << Narrow(control.ClassName());
-      const LONG_PTR type = style & SS_TYPEMASK;
-      EXPECT_TRUE(type == SS_LEFT || type == SS_LEFTNOWORDWRAP) << "static type " << type;
+    case ControlKind::Label:
+      EXPECT_TRUE(staticType == SS_LEFT || staticType == SS_LEFTNOWORDWRAP)
+          << "static type " << staticType;
       break;
-    }
   }
 }
 
-class MainWindowLayout : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    if (HasFatalFailure()) return;
-    Launch();
-    main_ = WaitForMainWindow();
-    ASSERT_TRUE(main_.Exists());
-  }
-
-  Window main_;
-};
+class MainWindowLayout : public MainWindowTest {};
 
 TEST_F(MainWindowLayout, WindowHasAFixedFrameAndIsCentredOnTheScreen) {
   EXPECT_EQ(main_.Text(), Widen(MainWindowCaption));
   EXPECT_FALSE(main_.IsMinimised());
 
-  const LONG_PTR style = main_.Style();
-  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
-  EXPECT_NE(style & WS_SYSMENU, 0) << "system menu and close box";
-  EXPECT_EQ(style & WS_MINIMIZEBOX, 0);
-  EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
-  EXPECT_EQ(style & WS_THICKFRAME, 0) << "the user must not resize the window";
-  EXPECT_EQ(style & WS_CHILD, 0);
+  ExpectFixedFrame(main_);
+  EXPECT_EQ(main_.Style() & WS_CHILD, 0);
 
   const UINT dpi = main_.Dpi();
   const SIZE client = main_.ClientSize();
@@ -100,11 +75,7 @@ TEST_F(MainWindowLayout, WindowHasAFixedFrameAndIsCentredOnTheScreen) {
   ASSERT_TRUE(
       GetMonitorInfoW(MonitorFromWindow(main_.Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor));
   const RECT frame = main_.ScreenRect();
-  auto centredIn = [&](const RECT& area) {
-    return std::abs((frame.left + frame.right) - (area.left + area.right)) <= 2 &&
-           std::abs((frame.top + frame.bottom) - (area.top + area.bottom)) <= 2;
-  };
-  EXPECT_TRUE(centredIn(monitor.rcMonitor) || centredIn(monitor.rcWork))
+  EXPECT_TRUE(CentredIn(frame, monitor.rcMonitor) || CentredIn(frame, monitor.rcWork))
       << "window at " << frame.left << "," << frame.top << "-" << frame.right << "," << frame.bottom
       << " on a screen " << monitor.rcMonitor.right << "x" << monitor.rcMonitor.bottom;
 }
@@ -113,7 +84,7 @@ TEST_F(MainWindowLayout, EveryControlStandsWhereTheLayoutPutsIt) {
   const UINT dpi = main_.Dpi();
   for (const ControlLayout& row : MainControls) {
     SCOPED_TRACE(::testing::Message() << "control " << row.id << " \"" << row.caption << "\"");
-    const Window control = main_.Child(row.id);
+    const Window control = Control(row.id);
     if (!control.Exists()) {
       ADD_FAILURE() << "missing";
       continue;
@@ -140,7 +111,7 @@ TEST_F(MainWindowLayout, EveryControlStandsWhereTheLayoutPutsIt) {
 }
 
 TEST_F(MainWindowLayout, PointerRestingOnTheCheckboxShowsItsTooltip) {
-  const Window checkbox = main_.Child(IdCheck1);
+  const Window checkbox = Control(IdCheck1);
   const auto point = ExposedPoint(checkbox);
   ASSERT_TRUE(point.has_value());
   ASSERT_TRUE(MovePointerTo(*point));
@@ -156,20 +127,20 @@ TEST_F(MainWindowLayout, PointerRestingOnTheCheckboxShowsItsTooltip) {
 }
 
 TEST_F(MainWindowLayout, StartsShowingTheCurrentModeWithNothingToRestore) {
-  const ScreenSize size = StartMode().size;
-  EXPECT_EQ(main_.Child(IdText1).Text(), std::to_wstring(size.width));
-  EXPECT_EQ(main_.Child(IdText2).Text(), std::to_wstring(size.height));
+  const ScreenSize size = Start();
+  EXPECT_EQ(Control(IdText1).Text(), std::to_wstring(size.width));
+  EXPECT_EQ(Control(IdText2).Text(), std::to_wstring(size.height));
 
-  const Window label1 = main_.Child(IdLabel1);
+  const Window label1 = Control(IdLabel1);
   EXPECT_EQ(label1.Text(), ModeLabelText(size));
   // Created 45 twips wide, it grows to fit its text.
   const RECT rect = label1.RectInParent();
   EXPECT_GT(rect.right - rect.left, Px(45, main_.Dpi()));
 
-  const Window restore = main_.Child(IdCommand5);
+  const Window restore = Control(IdCommand5);
   EXPECT_FALSE(restore.IsEnabled());
   EXPECT_EQ(restore.Text(), L"Restaurer");
-  EXPECT_EQ(main_.Child(IdCheck1).CheckState(), BST_UNCHECKED);
+  EXPECT_EQ(Control(IdCheck1).CheckState(), BST_UNCHECKED);
   EXPECT_TRUE(program().MessageDialogs().empty());
 }
 
@@ -178,7 +149,7 @@ TEST_F(MainWindowLayout, LabelsShowTheirTextInTheirFont) {
   for (const ControlLayout& row : MainControls) {
     if (row.kind != ControlKind::Label) continue;
     SCOPED_TRACE(::testing::Message() << "label " << row.id << " \"" << row.caption << "\"");
-    const Window label = main_.Child(row.id);
+    const Window label = Control(row.id);
     ASSERT_TRUE(label.Exists());
     const FontSpec& font = row.font == FontChoice::Large ? kLargeFont : kDefaultFont;
     const std::wstring text = label.Text();
@@ -193,7 +164,7 @@ TEST_F(MainWindowLayout, LabelsShowTheirTextInTheirFont) {
     const int height = static_cast<int>(band.bottom - band.top);
     std::vector<bool> uncovered(static_cast<size_t>(width) * height, true);
     for (const ControlLayout& other : MainControls) {
-      const RECT rect = main_.Child(other.id).ScreenRect();
+      const RECT rect = Control(other.id).ScreenRect();
       RECT overlap{};
       if (other.id == row.id || !IntersectRect(&overlap, &rect, &band)) continue;
       for (LONG y = overlap.top; y < overlap.bottom; ++y)

@@ -29,29 +29,16 @@ class ModeSwitching : public ProgramTest {
   void SetUp() override {
     ProgramTest::SetUp();
     if (HasFatalFailure()) return;
-    for (ScreenSize size : {k1024x768, k800x600, k640x480}) {
-      ASSERT_NE(StartMode().size, size) << "the tests switch away from the start mode";
-      ASSERT_TRUE(HasDisplaySize(size)) << "the display lacks a mode the tests need";
-    }
+    ASSERT_NO_FATAL_FAILURE(RequireModes({k1024x768, k800x600, k640x480}));
     ASSERT_FALSE(HasDisplaySize(kMissingMode)) << "the display must refuse this mode";
-    StartProgram();
+    LaunchMain();
   }
-
-  void StartProgram() {
-    Launch();
-    main_ = WaitForMainWindow();
-    ASSERT_TRUE(main_.Exists());
-  }
-
-  Window Control(int id) const { return main_.Child(id); }
-  ScreenSize Start() const { return StartMode().size; }
 
   // The display reaches the mode and the window shows it. A message box
   // instead ends the test at once rather than at every later deadline.
   void ExpectModeShown(ScreenSize size) {
     WaitUntil([&] { return CurrentDisplaySize() == size || !program().MessageDialogs().empty(); });
-    ASSERT_TRUE(program().MessageDialogs().empty())
-        << "unexpected message box: " << DescribeMessageDialogs();
+    ASSERT_TRUE(program().MessageDialogs().empty()) << DescribeMessageDialogs();
     ASSERT_EQ(CurrentDisplaySize(), size) << "the display did not reach the mode";
     const Window label1 = Control(IdLabel1);
     EXPECT_TRUE(WaitUntil([&] { return label1.Text() == ModeLabelText(size); }))
@@ -79,8 +66,6 @@ class ModeSwitching : public ProgramTest {
     ASSERT_TRUE(Control(IdText1).SetText(width));
     ASSERT_TRUE(Control(IdText2).SetText(height));
   }
-
-  Window main_;
 };
 
 TEST_F(ModeSwitching, PresetSwitchesAndRestaurerOffersTheStartMode) {
@@ -129,15 +114,14 @@ TEST_F(ModeSwitching, CustomWidthThatIsNotANumberSwitchesNothing) {
     SCOPED_TRACE(::testing::Message() << "width \"" << Narrow(width) << "\"");
     // A fresh program each time: Restaurer's enabling marks the end of the click.
     if (width != widths[0]) {
-      ASSERT_NO_FATAL_FAILURE(StartProgram());
+      ASSERT_NO_FATAL_FAILURE(LaunchMain());
     }
     TypeCustomMode(width, L"600");
     ASSERT_TRUE(Control(kButtonCustom).Click());
 
     const Window restore = Control(IdCommand5);
     WaitUntil([&] { return restore.IsEnabled() || !program().MessageDialogs().empty(); });
-    ASSERT_TRUE(program().MessageDialogs().empty())
-        << "unexpected message box: " << DescribeMessageDialogs();
+    ASSERT_TRUE(program().MessageDialogs().empty()) << DescribeMessageDialogs();
     ExpectRestoreOffers(Start());
     EXPECT_EQ(Control(IdLabel1).Text(), ModeLabelText(Start()));
     EXPECT_EQ(CurrentDisplaySize(), Start());
@@ -176,15 +160,12 @@ TEST_F(ModeSwitching, ClosingTheWindowEndsTheProgramAndKeepsTheMode) {
       {"close box", WM_SYSCOMMAND, SC_CLOSE},
       {"WM_CLOSE", WM_CLOSE, 0},
   };
-  bool first = true;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
-    if (!first) {
-      ASSERT_EQ(SetDisplayMode(StartMode()), DISP_CHANGE_SUCCESSFUL);
-      ASSERT_TRUE(WaitForDisplaySize(Start()));
-      ASSERT_NO_FATAL_FAILURE(StartProgram());
+    if (&c != &cases[0]) {
+      ASSERT_NO_FATAL_FAILURE(BackToStart());
+      ASSERT_NO_FATAL_FAILURE(LaunchMain());
     }
-    first = false;
     ASSERT_NO_FATAL_FAILURE(ClickAndExpectMode(kButton1024x768, k1024x768));
 
     ASSERT_TRUE(main_.Post(c.message, c.wparam));

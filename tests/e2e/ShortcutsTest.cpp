@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <regex>
+#include <sstream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "display/ModePresets.h"
@@ -19,6 +21,7 @@
 #include "driver/ProcessList.h"
 #include "driver/ProgramTest.h"
 #include "driver/Shell.h"
+#include "driver/TempFolder.h"
 #include "driver/Text.h"
 #include "driver/UnixCommand.h"
 #include "mainwindow/MainLayout.h"
@@ -56,17 +59,11 @@ std::vector<std::wstring> ExpectedCaptions(bool shortcutState) {
   return captions;
 }
 
-std::string Describe(const std::vector<std::wstring>& captions) {
-  std::string text;
-  for (const std::wstring& caption : captions) text += "\"" + Narrow(caption) + "\" ";
-  return text;
-}
-
-std::string DescribeDialogs(const Program& program) {
-  std::string text;
-  for (const Window& dialog : program.TopLevelWindows(L"#32770"))
-    text += "[" + Narrow(dialog.Text()) + ": " + Narrow(MessageDialog(dialog).Message()) + "] ";
-  return text;
+bool FitsAnsiCodePage(const std::wstring& text) {
+  BOOL lossy = FALSE;
+  return GetACP() == CP_UTF8 || (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1,
+                                                     nullptr, 0, nullptr, &lossy) != 0 &&
+                                 !lossy);
 }
 
 // Folder names beyond ASCII; which ones the ANSI code page can hold depends
@@ -77,11 +74,8 @@ std::wstring FirstName(bool fitsAnsiCodePage) {
       L"\u042d\u043a\u0440\u0430\u043d \u039f\u03b8\u03cc\u03bd\u03b7",  // Cyrillic, Greek
       L"\u753b\u9762",                                                   // Chinese
   };
-  for (const wchar_t* name : candidates) {
-    BOOL lossy = FALSE;
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, nullptr, 0, nullptr, &lossy);
-    if ((lossy == FALSE) == fitsAnsiCodePage) return name;
-  }
+  for (const wchar_t* name : candidates)
+    if (FitsAnsiCodePage(name) == fitsAnsiCodePage) return name;
   return {};
 }
 
@@ -89,44 +83,13 @@ std::wstring LinkName(int index) {
   return L"Ilvorande en " + StartCaption(index) + L".lnk";
 }
 
-std::string ReadBytes(const fs::path& path) {
-  std::string content;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return content;
-  char buffer[4096];
-  DWORD n = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0) content.append(buffer, n);
-  CloseHandle(file);
-  return content;
-}
-
 // The link header's ShowCommand, a 4-byte little-endian field at 0x3C.
 std::optional<std::uint32_t> ShowCommandOf(const fs::path& link) {
-  const std::string bytes = ReadBytes(link);
+  const std::string bytes = ReadWholeFile(link);
   if (bytes.size() < 0x40) return std::nullopt;
   std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[0x3C + i]);
+  std::memcpy(&value, bytes.data() + 0x3C, sizeof value);  // the host is little-endian too
   return value;
-}
-
-// One word for the shell, whatever the text holds.
-std::string ShellQuote(std::string_view text) {
-  std::string quoted = "'";
-  for (const char c : text) {
-    if (c == '\'')
-      quoted += "'\\''";
-    else
-      quoted.push_back(c);
-  }
-  return quoted + "'";
-}
-
-std::string Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of(" \t\r");
-  return std::string(text.substr(first, last - first + 1));
 }
 
 // What lnkinfo prints, line by line "Name : value", and as a whole for
@@ -151,25 +114,21 @@ std::optional<LinkReport> ReadWithLnkinfo(const fs::path& link, std::string* why
   if (!output) return std::nullopt;
   LinkReport report;
   report.text = *output;
-  size_t start = 0;
-  while (start < report.text.size()) {
-    size_t end = report.text.find('\n', start);
-    if (end == std::string::npos) end = report.text.size();
-    const std::string_view line(report.text.data() + start, end - start);
-    // The names hold no colon; values may ("C:\...").
-    if (const size_t colon = line.find(':'); colon != std::string_view::npos) {
-      const std::string name = Trim(line.substr(0, colon));
-      const std::string value = Trim(line.substr(colon + 1));
-      report.fields.emplace(name, value);
-      // The volume ("Z:\") and then one item per folder and the file.
-      if (name == "Volume name") {
-        report.itemListPath = value;
-      } else if (name == "Name" && !report.itemListPath.empty()) {
-        if (report.itemListPath.back() != '\\') report.itemListPath += '\\';
-        report.itemListPath += value;
-      }
+  // "Name : value"; the names hold no colon, values may ("C:\...").
+  static const std::regex kLine(R"(\s*([^:]*?)\s*:\s*(.*?)\s*)");
+  std::istringstream lines(report.text);
+  std::smatch match;
+  for (std::string line; std::getline(lines, line);) {
+    if (!std::regex_match(line, match, kLine)) continue;
+    const std::string name = match[1], value = match[2];
+    report.fields.emplace(name, value);
+    // The volume ("Z:\") and then one item per folder and the file.
+    if (name == "Volume name") {
+      report.itemListPath = value;
+    } else if (name == "Name" && !report.itemListPath.empty()) {
+      if (report.itemListPath.back() != '\\') report.itemListPath += '\\';
+      report.itemListPath += value;
     }
-    start = end + 1;
   }
   return report;
 }
@@ -205,45 +164,23 @@ class ImmutableFolder {
   bool applied_ = false;
 };
 
-// A private folder under the temporary folder, removed with what it holds.
-class TempFolder {
- public:
-  explicit TempFolder(const std::wstring& leaf) {
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH, temp);
-    root_ = fs::path(temp) / (L"ilvorande-e2e-" + std::to_wstring(GetCurrentProcessId()));
-    path_ = root_ / leaf;
-    std::error_code error;
-    fs::create_directories(path_, error);
-  }
-  ~TempFolder() {
-    // A program still running from here would keep its file or folder.
+// A program still running from the copy's folder would keep it.
+struct CopyFolder : TempFolder {
+  using TempFolder::TempFolder;
+  ~CopyFolder() {
     KillProcessesNamed(kExeName);
     WaitForMenuBuilder();
-    std::error_code error;
-    fs::remove_all(root_, error);
-    if (error)
-      ADD_FAILURE() << "cannot remove " << Narrow(root_.wstring()) << ": " << error.message();
   }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path root_;
-  fs::path path_;
 };
 
 // Moves a file aside and puts it back at the end.
 class FileAside {
  public:
-  explicit FileAside(fs::path file) : file_(std::move(file)), aside_(file_) {
-    aside_ += L".aside";
-    moved_ = MoveFileW(file_.c_str(), aside_.c_str()) != FALSE;
+  explicit FileAside(fs::path file) : file_(std::move(file)) {
+    moved_ = MoveFileW(file_.c_str(), Aside(file_).c_str()) != FALSE;
   }
   ~FileAside() {
-    if (moved_ && !MoveFileW(aside_.c_str(), file_.c_str()))
+    if (moved_ && !MoveFileW(Aside(file_).c_str(), file_.c_str()))
       ADD_FAILURE() << "cannot put " << Narrow(file_.wstring()) << " back, error "
                     << GetLastError();
   }
@@ -254,14 +191,13 @@ class FileAside {
 
   // A run that died with the file aside would fail every later start.
   static void PutBackLeftover(const fs::path& file) {
-    fs::path aside = file;
-    aside += L".aside";
-    if (!fs::exists(file) && fs::exists(aside)) MoveFileW(aside.c_str(), file.c_str());
+    if (!fs::exists(file) && fs::exists(Aside(file))) MoveFileW(Aside(file).c_str(), file.c_str());
   }
 
  private:
+  static fs::path Aside(fs::path file) { return file += L".aside"; }
+
   fs::path file_;
-  fs::path aside_;
   bool moved_ = false;
 };
 
@@ -271,41 +207,25 @@ class Shortcuts : public ProgramTest {
     FileAside::PutBackLeftover(Program::DefaultExecutable());
     ProgramTest::SetUp();
     if (HasFatalFailure()) return;
-    for (ScreenSize size : {k1024x768, k800x600}) {
-      ASSERT_NE(StartMode().size, size) << "the tests switch away from the start mode";
-      ASSERT_TRUE(HasDisplaySize(size)) << "the display lacks a mode the tests need";
-    }
+    ASSERT_NO_FATAL_FAILURE(RequireModes({k1024x768, k800x600}));
     const auto desktop = DesktopFolder();
     ASSERT_TRUE(desktop.has_value()) << "the shell reports no desktop folder";
     desktop_ = *desktop;
     // Links left by an earlier run would pass for links written now.
-    RemoveOurFilesFromDesktop();
-    ASSERT_TRUE(LinksOnDesktop().empty())
-        << "cannot clear the desktop " << Narrow(desktop_.wstring());
+    ASSERT_TRUE(ClearDesktop()) << "cannot clear the desktop " << Narrow(desktop_.wstring());
   }
 
   void TearDown() override {
     ProgramTest::TearDown();
     EXPECT_TRUE(WaitForMenuBuilder()) << "winemenubuilder.exe still runs";
-    RemoveOurFilesFromDesktop();
-    EXPECT_TRUE(LinksOnDesktop().empty())
-        << "cannot clear the desktop " << Narrow(desktop_.wstring());
+    EXPECT_TRUE(ClearDesktop()) << "cannot clear the desktop " << Narrow(desktop_.wstring());
   }
 
-  void StartProgram() {
-    Launch();
-    StartedProgram(program());
-  }
-
-  void StartedProgram(const Program& running) {
-    running_ = &running;
-    main_ = running.WaitForWindow(Widen(MainWindowClassName));
-    ASSERT_TRUE(main_.Exists()) << "the main window was not shown";
-  }
-
-  Window Control(int id) const { return main_.Child(id); }
   Window Checkbox() const { return Control(IdCheck1); }
-  ScreenSize Start() const { return StartMode().size; }
+  void LaunchTicked(const fs::path& executable = Program::DefaultExecutable()) {
+    ASSERT_NO_FATAL_FAILURE(LaunchMain({}, executable));
+    ASSERT_NO_FATAL_FAILURE(SetCheckboxWithMouse(true));
+  }
   fs::path LinkPath(int index) const { return desktop_ / LinkName(index); }
 
   std::vector<std::wstring> Captions() const {
@@ -332,10 +252,11 @@ class Shortcuts : public ProgramTest {
     return names;
   }
 
-  // The links and the launchers that Wine writes beside them.
-  void RemoveOurFilesFromDesktop() const {
+  // Removes the links and the launchers that Wine writes beside them.
+  bool ClearDesktop() const {
     for (const std::wstring& name : DesktopFiles(L"Ilvorande en *"))
       DeleteFileW((desktop_ / name).c_str());
+    return LinksOnDesktop().empty();
   }
 
   // The checkbox by a real mouse click; the captions follow on the release.
@@ -344,7 +265,7 @@ class Shortcuts : public ProgramTest {
     ASSERT_TRUE(WaitUntil([&] { return Checkbox().IsChecked() == ticked; }))
         << "the mouse did not " << (ticked ? "tick" : "clear") << " the box";
     EXPECT_TRUE(WaitUntil([&] { return Captions() == ExpectedCaptions(ticked); }))
-        << "captions: " << Describe(Captions());
+        << ::testing::PrintToString(Captions());
   }
 
   // Space on the checkbox, as the keyboard gives it to the focused control.
@@ -357,27 +278,15 @@ class Shortcuts : public ProgramTest {
     WaitForIdle();
   }
 
-  // Another mouse button over the checkbox: pressed and released, no change.
-  void ClickCheckboxWith(DWORD down, DWORD up) {
-    const RECT rect = Checkbox().ScreenRect();
-    ASSERT_TRUE(SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
-    INPUT inputs[2] = {};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = down;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = up;
-    ASSERT_EQ(SendInput(2, inputs, sizeof(INPUT)), 2u);
-  }
-
   // Returns once the program has handled everything sent before: a click
   // handler has returned, or sits in a message box that it opened.
   void WaitForIdle() const {
     EXPECT_TRUE(main_.Send(WM_NULL).has_value()) << "the main window does not respond";
   }
 
-  void ExpectNoMessageBox() const {
-    EXPECT_TRUE(running_->TopLevelWindows(L"#32770").empty())
-        << "unexpected message box: " << DescribeDialogs(*running_);
+  void ExpectNoMessageBox() {
+    EXPECT_TRUE(program().TopLevelWindows(L"#32770").empty())
+        << "unexpected message box: " << DescribeMessageDialogs();
     EXPECT_TRUE(main_.IsEnabled()) << "something holds the main window";
   }
 
@@ -385,7 +294,7 @@ class Shortcuts : public ProgramTest {
   // returned, which a message box would keep it from doing.
   void ClickAndWaitForHandler(int id) {
     EXPECT_TRUE(Control(id).Send(BM_CLICK).has_value())
-        << "the click's handler did not return: " << DescribeDialogs(*running_);
+        << "the click's handler did not return: " << DescribeMessageDialogs();
   }
 
   // A click on a preset with the box ticked: the link appears, nothing else.
@@ -407,20 +316,12 @@ class Shortcuts : public ProgramTest {
   void ClickPresetAndExpectSwitch(int index, ScreenSize size) {
     ASSERT_TRUE(Control(ChangeId(index)).Click());
     WaitUntil([&] {
-      return CurrentDisplaySize() == size || !running_->TopLevelWindows(L"#32770").empty();
+      return CurrentDisplaySize() == size || !program().TopLevelWindows(L"#32770").empty();
     });
     ASSERT_EQ(CurrentDisplaySize(), size)
-        << "no switch; message boxes: " << DescribeDialogs(*running_);
+        << "no switch; message boxes: " << DescribeMessageDialogs();
     ExpectXServerSize(size);
     EXPECT_TRUE(WaitUntil([&] { return Control(IdLabel1).Text() == ModeLabelText(size); }));
-  }
-
-  // What lnkinfo reads in the link of that preset, for this executable.
-  static bool SpellableInAnsi(const std::wstring& path) {
-    BOOL lossy = FALSE;
-    return GetACP() == CP_UTF8 || (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(),
-                                                       -1, nullptr, 0, nullptr, &lossy) != 0 &&
-                                   !lossy);
   }
 
   static std::string LongForm(const std::string& path) {
@@ -447,7 +348,7 @@ class Shortcuts : public ProgramTest {
     // form, which names the same file.
     EXPECT_EQ(LongForm(report->Field("Local path")), target);
     // The item list's primary names are ANSI too; only a spellable path shows whole there.
-    if (SpellableInAnsi(executable.wstring())) {
+    if (FitsAnsiCodePage(executable.wstring())) {
       EXPECT_EQ(report->itemListPath, target) << "the link's shell item list";
     }
     EXPECT_EQ(report->Field("Command line arguments"), "/" + std::to_string(index) + "F");
@@ -480,13 +381,11 @@ class Shortcuts : public ProgramTest {
   void ExpectCopyInFolderLinksToItself(const std::wstring& leaf);
 
   fs::path desktop_;
-  Window main_;
-  const Program* running_ = nullptr;
 };
 
 TEST_F(Shortcuts, MouseTickRelabelsThePresetsAndMouseClearRestoresThem) {
-  ASSERT_NO_FATAL_FAILURE(StartProgram());
-  ASSERT_EQ(Captions(), ExpectedCaptions(false)) << Describe(Captions());
+  ASSERT_NO_FATAL_FAILURE(LaunchMain());
+  ASSERT_EQ(Captions(), ExpectedCaptions(false));
 
   ASSERT_NO_FATAL_FAILURE(SetCheckboxWithMouse(true));
   // Nothing but the captions changes.
@@ -501,11 +400,11 @@ TEST_F(Shortcuts, MouseTickRelabelsThePresetsAndMouseClearRestoresThem) {
 }
 
 TEST_F(Shortcuts, KeyboardChangesTheValueNotTheCaptionsAndTheValueDecides) {
-  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  ASSERT_NO_FATAL_FAILURE(LaunchMain());
 
   ASSERT_NO_FATAL_FAILURE(ToggleCheckboxWithKeyboard());
   EXPECT_TRUE(Checkbox().IsChecked());
-  EXPECT_EQ(Captions(), ExpectedCaptions(false)) << Describe(Captions());
+  EXPECT_EQ(Captions(), ExpectedCaptions(false));
   // Ticked, though the captions say otherwise: a preset makes a link.
   ASSERT_NO_FATAL_FAILURE(ClickPresetForLink(kIndex1024x768));
   ExpectNoSwitch();
@@ -514,14 +413,14 @@ TEST_F(Shortcuts, KeyboardChangesTheValueNotTheCaptionsAndTheValueDecides) {
   ASSERT_NO_FATAL_FAILURE(SetCheckboxWithMouse(true));
   ASSERT_NO_FATAL_FAILURE(ToggleCheckboxWithKeyboard());
   EXPECT_FALSE(Checkbox().IsChecked());
-  EXPECT_EQ(Captions(), ExpectedCaptions(true)) << Describe(Captions());
+  EXPECT_EQ(Captions(), ExpectedCaptions(true));
   // Cleared, though the captions offer shortcuts: a preset switches.
   ASSERT_NO_FATAL_FAILURE(ClickPresetAndExpectSwitch(kIndex800x600, k800x600));
   EXPECT_EQ(LinksOnDesktop(), std::vector<std::wstring>{LinkName(kIndex1024x768)});
 }
 
 TEST_F(Shortcuts, OtherMouseButtonsReapplyTheCaptionsOfTheUnchangedValue) {
-  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  ASSERT_NO_FATAL_FAILURE(LaunchMain());
   struct Case {
     const char* button;
     DWORD down, up;
@@ -535,11 +434,11 @@ TEST_F(Shortcuts, OtherMouseButtonsReapplyTheCaptionsOfTheUnchangedValue) {
     // The keyboard leaves the captions behind the value.
     ASSERT_NO_FATAL_FAILURE(ToggleCheckboxWithKeyboard());
     const bool ticked = Checkbox().IsChecked();
-    ASSERT_EQ(Captions(), ExpectedCaptions(!ticked)) << Describe(Captions());
+    ASSERT_EQ(Captions(), ExpectedCaptions(!ticked));
 
-    ASSERT_NO_FATAL_FAILURE(ClickCheckboxWith(c.down, c.up));
+    ASSERT_TRUE(Checkbox().MouseClick(c.down, c.up));
     EXPECT_TRUE(WaitUntil([&] { return Captions() == ExpectedCaptions(ticked); }))
-        << "captions: " << Describe(Captions());
+        << ::testing::PrintToString(Captions());
     EXPECT_EQ(Checkbox().IsChecked(), ticked) << "the " << c.button << " button changed the box";
   }
   WaitForIdle();
@@ -547,20 +446,18 @@ TEST_F(Shortcuts, OtherMouseButtonsReapplyTheCaptionsOfTheUnchangedValue) {
 }
 
 TEST_F(Shortcuts, PresetWritesItsLinkAndSwitchesNothing) {
-  ASSERT_NO_FATAL_FAILURE(StartProgram());
-  ASSERT_NO_FATAL_FAILURE(SetCheckboxWithMouse(true));
+  ASSERT_NO_FATAL_FAILURE(LaunchTicked());
 
   ASSERT_NO_FATAL_FAILURE(ClickPresetForLink(kIndex1024x768));
   ExpectNoSwitch();
   EXPECT_TRUE(Checkbox().IsChecked()) << "a shortcut must not clear the box";
-  EXPECT_EQ(Captions(), ExpectedCaptions(true)) << Describe(Captions());
+  EXPECT_EQ(Captions(), ExpectedCaptions(true));
   EXPECT_EQ(LinksOnDesktop(), std::vector<std::wstring>{LinkName(kIndex1024x768)});
   ExpectLink(kIndex1024x768, Program::DefaultExecutable());
 }
 
 TEST_F(Shortcuts, SameLinkTwiceIsWrittenAgainIntoOneFile) {
-  ASSERT_NO_FATAL_FAILURE(StartProgram());
-  ASSERT_NO_FATAL_FAILURE(SetCheckboxWithMouse(true));
+  ASSERT_NO_FATAL_FAILURE(LaunchTicked());
   ASSERT_NO_FATAL_FAILURE(ClickPresetForLink(kIndex1024x768));
 
   // Dated back, so that the second writing shows.
@@ -575,8 +472,7 @@ TEST_F(Shortcuts, SameLinkTwiceIsWrittenAgainIntoOneFile) {
 }
 
 TEST_F(Shortcuts, EveryPresetMakesItsOwnLinkBesideTheOthers) {
-  ASSERT_NO_FATAL_FAILURE(StartProgram());
-  ASSERT_NO_FATAL_FAILURE(SetCheckboxWithMouse(true));
+  ASSERT_NO_FATAL_FAILURE(LaunchTicked());
   std::vector<std::wstring> expected;
   for (int index = 0; index < ChangeButtonCount; ++index) {
     if (index == CustomModeIndex) continue;
@@ -592,7 +488,7 @@ TEST_F(Shortcuts, EveryPresetMakesItsOwnLinkBesideTheOthers) {
 }
 
 TEST_F(Shortcuts, AutreIsRefusedWithAMessageAndWritesNothing) {
-  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  ASSERT_NO_FATAL_FAILURE(LaunchMain());
   // A mode that the custom row would switch to, were it taken.
   ASSERT_TRUE(Control(IdText1).SetText(L"1024"));
   ASSERT_TRUE(Control(IdText2).SetText(L"768"));
@@ -621,8 +517,7 @@ TEST_F(Shortcuts, AutreIsRefusedWithAMessageAndWritesNothing) {
 }
 
 TEST_F(Shortcuts, OpeningTheLinkSwitchesAndEndsTheProgram) {
-  ASSERT_NO_FATAL_FAILURE(StartProgram());
-  ASSERT_NO_FATAL_FAILURE(SetCheckboxWithMouse(true));
+  ASSERT_NO_FATAL_FAILURE(LaunchTicked());
   ASSERT_NO_FATAL_FAILURE(ClickPresetForLink(kIndex1024x768));
   ASSERT_TRUE(main_.PostClose());
   ASSERT_TRUE(program().WaitForExit().has_value()) << "the first program did not end";
@@ -636,21 +531,15 @@ TEST_F(Shortcuts, OpeningTheLinkSwitchesAndEndsTheProgram) {
 // copy: only the copy can answer the link, the original being moved aside.
 void Shortcuts::ExpectCopyInFolderLinksToItself(const std::wstring& leaf) {
   SCOPED_TRACE("folder " + Narrow(leaf));
-  const TempFolder folder(leaf);
+  const CopyFolder folder(leaf);
   const fs::path copy = folder.Path() / kExeName;
   ASSERT_TRUE(CopyFileW(Program::DefaultExecutable().c_str(), copy.c_str(), TRUE))
       << "cannot copy the program, error " << GetLastError();
-  {
-    const Program fromCopy({}, copy);
-    ASSERT_TRUE(fromCopy.Started()) << "cannot start the copy, error " << fromCopy.StartError();
-    ASSERT_NO_FATAL_FAILURE(StartedProgram(fromCopy));
-    ASSERT_NO_FATAL_FAILURE(SetCheckboxWithMouse(true));
-    ASSERT_NO_FATAL_FAILURE(ClickPresetForLink(kIndex1024x768));
-    ExpectLink(kIndex1024x768, copy);
-    ASSERT_TRUE(main_.PostClose());
-    ASSERT_TRUE(fromCopy.WaitForExit().has_value()) << "the copy did not end";
-    running_ = nullptr;
-  }
+  ASSERT_NO_FATAL_FAILURE(LaunchTicked(copy));
+  ASSERT_NO_FATAL_FAILURE(ClickPresetForLink(kIndex1024x768));
+  ExpectLink(kIndex1024x768, copy);
+  ASSERT_TRUE(main_.PostClose());
+  ASSERT_TRUE(program().WaitForExit().has_value()) << "the copy did not end";
 
   const FileAside original(Program::DefaultExecutable());
   ASSERT_TRUE(original.Moved()) << "cannot move the original aside, error " << GetLastError();
@@ -674,8 +563,7 @@ TEST_F(Shortcuts, ProgramInAFolderOutsideTheAnsiCodePageLinksToItsOwnCopy) {
 
 TEST_F(Shortcuts, UnwritableDesktopGetsNoLinkAndNoMessage) {
   if (!RunningUnderWine()) GTEST_SKIP() << "chattr is a Unix program";
-  ASSERT_NO_FATAL_FAILURE(StartProgram());
-  ASSERT_NO_FATAL_FAILURE(SetCheckboxWithMouse(true));
+  ASSERT_NO_FATAL_FAILURE(LaunchTicked());
   {
     const ImmutableFolder locked(desktop_);
     ASSERT_TRUE(locked.Applied()) << "cannot lock the desktop: " << locked.Why();

@@ -15,34 +15,23 @@ namespace {
 
 constexpr ScreenSize k1024x768{1024, 768};
 
-class WindowCommands : public ProgramTest {
- protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    if (HasFatalFailure()) return;
-    Launch();
-    main_ = WaitForMainWindow();
-    ASSERT_TRUE(main_.Exists());
-  }
-
-  Window main_;
-};
+class WindowCommands : public MainWindowTest {};
 
 TEST_F(WindowCommands, QuitterEndsTheProgramAndKeepsTheModeSwitchedTo) {
-  ASSERT_NE(StartMode().size, k1024x768) << "the test switches away from the start mode";
-  ASSERT_TRUE(main_.Child(ChangeId(4)).Click());
+  ASSERT_NO_FATAL_FAILURE(RequireModes({k1024x768}));
+  ASSERT_TRUE(Control(ChangeId(4)).Click());
   ASSERT_TRUE(WaitForDisplaySize(k1024x768)) << DescribeMessageDialogs();
-  ASSERT_TRUE(WaitUntil([&] { return main_.Child(IdCommand5).IsEnabled(); }))
+  ASSERT_TRUE(WaitUntil([&] { return Control(IdCommand5).IsEnabled(); }))
       << "the switch did not end";
 
-  ASSERT_TRUE(main_.Child(IdCommand3).Click());
+  ASSERT_TRUE(Control(IdCommand3).Click());
   EXPECT_EQ(program().WaitForExit(), std::optional<DWORD>(0)) << "exit status";
   EXPECT_EQ(CurrentDisplaySize(), k1024x768) << "quitting must not restore the mode";
   ExpectXServerSize(k1024x768);
 }
 
 TEST_F(WindowCommands, InfoLigneDeCommandeShowsTheHelpAndTheWindowStays) {
-  ASSERT_TRUE(main_.Child(IdCommand1).Click());
+  ASSERT_TRUE(Control(IdCommand1).Click());
   const auto dialog = program().WaitForMessageDialog();
   ASSERT_TRUE(dialog.has_value()) << "no message box";
   ExpectCommandHelp(*dialog);
@@ -53,8 +42,8 @@ TEST_F(WindowCommands, InfoLigneDeCommandeShowsTheHelpAndTheWindowStays) {
   EXPECT_TRUE(WaitUntil([&] { return main_.IsEnabled(); })) << "the main window stays disabled";
   EXPECT_TRUE(program().IsRunning());
   EXPECT_TRUE(main_.IsVisible());
-  EXPECT_EQ(CurrentDisplaySize(), StartMode().size);
-  EXPECT_EQ(main_.Child(IdLabel1).Text(), ModeLabelText(StartMode().size));
+  EXPECT_EQ(CurrentDisplaySize(), Start());
+  EXPECT_EQ(Control(IdLabel1).Text(), ModeLabelText(Start()));
 }
 
 }  // namespace

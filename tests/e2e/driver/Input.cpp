@@ -19,13 +19,13 @@ bool MovePointerTo(POINT screenPoint) {
   return SetCursorPos(screenPoint.x, screenPoint.y) != FALSE;
 }
 
-bool ClickAt(POINT screenPoint) {
+bool ClickAt(POINT screenPoint, DWORD down, DWORD up) {
   if (!MovePointerTo(screenPoint)) return false;
   INPUT inputs[2] = {};
   inputs[0].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[0].mi.dwFlags = down;
   inputs[1].type = INPUT_MOUSE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  inputs[1].mi.dwFlags = up;
   return SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
 

@@ -12,7 +12,8 @@
 namespace ilvorande::e2e {
 
 bool MovePointerTo(POINT screenPoint);
-bool ClickAt(POINT screenPoint);
+// Pressed and released there; the left button unless told otherwise.
+bool ClickAt(POINT screenPoint, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP);
 // Alt held down while `key` (a letter or a digit) is pressed and released.
 bool PressAltWith(char key);
 

@@ -1,8 +1,6 @@
 #include "driver/LinkRecorder.h"
 
 #include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "driver/Text.h"
 #include "driver/UnixCommand.h"
@@ -21,31 +19,21 @@ LinkRecorder::LinkRecorder() {
 }
 
 bool LinkRecorder::Install() {
-  wchar_t temp[MAX_PATH + 1] = {};
-  if (!GetTempPathW(MAX_PATH, temp)) {
-    error_ = "no temporary folder";
+  if (!folder_.Created()) {
+    error_ = "cannot create " + folder_.Path().string();
     return false;
   }
-  folder_ =
-      std::filesystem::path(temp) / (L"ilvorande-links-" + std::to_wstring(GetCurrentProcessId()) +
-                                     L"-" + std::to_wstring(GetTickCount64()));
-  std::error_code failure;
-  std::filesystem::create_directories(folder_, failure);
-  if (failure) {
-    error_ = "cannot create " + folder_.string();
-    return false;
-  }
-  recordFile_ = folder_ / L"opened.txt";
-  const std::filesystem::path script = folder_ / L"record.sh";
+  recordFile_ = folder_.Path() / L"opened.txt";
+  const std::filesystem::path script = folder_.Path() / L"record.sh";
   const std::string unixRecord = UnixPathOf(recordFile_);
   const std::string unixScript = UnixPathOf(script);
   if (unixRecord.empty() || unixScript.empty()) {
-    error_ = "no host path for " + folder_.string();
+    error_ = "no host path for " + folder_.Path().string();
     return false;
   }
   {
     std::ofstream out(script, std::ios::binary);
-    out << "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" << unixRecord << "'\n";
+    out << "#!/bin/sh\nprintf '%s\\n' \"$1\" >> " << ShellQuote(unixRecord) << "\n";
     if (!out) {
       error_ = "cannot write " + script.string();
       return false;
@@ -93,15 +81,10 @@ LinkRecorder::~LinkRecorder() {
     }
     RegCloseKey(key);
   }
-  if (!folder_.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
 }
 
 std::vector<std::string> LinkRecorder::Addresses() const {
-  std::ifstream in(recordFile_, std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string text = ReadWholeFile(recordFile_);
   // Only whole lines: the script may still be writing the last one.
   std::vector<std::string> addresses;
   size_t start = 0;

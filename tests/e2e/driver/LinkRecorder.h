@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/TempFolder.h"
 #include "driver/Wait.h"
 
 namespace ilvorande::e2e {
@@ -40,7 +41,7 @@ class LinkRecorder {
 
   bool Install();
 
-  std::filesystem::path folder_;
+  TempFolder folder_;
   std::filesystem::path recordFile_;
   std::vector<SavedValue> saved_;
   std::string error_;

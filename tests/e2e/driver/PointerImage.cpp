@@ -2,10 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
+#include "driver/Text.h"
 #include "driver/UnixCommand.h"
 
 #ifndef ILVORANDE_SOURCE_DIR
@@ -61,8 +60,7 @@ std::optional<PointerImage> ShownPointer(std::string* why) {
 }
 
 std::optional<PointerImage> ReadIconFile(const std::filesystem::path& path, std::string* why) {
-  std::ifstream file(path, std::ios::binary);
-  const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::string data = ReadWholeFile(path);
   if (data.size() < 6 || Read16(data, 2) != 1) {
     SetWhy(why, "not an icon file: " + path.string());
     return std::nullopt;

@@ -45,11 +45,18 @@ Program::Program(std::wstring_view arguments, const std::filesystem::path& execu
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.c_str(), &startup, &info)) {
+  // Wine now and then refuses a start with ERROR_INTERNAL_ERROR while the
+  // previous test's program is still being torn down; a later try succeeds.
+  WaitUntil([&] {
+    if (CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                       nullptr, folder.c_str(), &startup, &info)) {
+      startError_ = 0;
+      return true;
+    }
     startError_ = GetLastError();
-    return;
-  }
+    return startError_ != ERROR_INTERNAL_ERROR;
+  });
+  if (startError_ != 0) return;
   CloseHandle(info.hThread);
   process_ = info.hProcess;
   pid_ = info.dwProcessId;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,23 +21,50 @@ class ProgramTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Starts Ilvorande.exe; a test runs one program at a time.
-  Program& Launch(std::wstring_view arguments = {});
+  // Fatal unless the display offers each size and none is the start mode.
+  void RequireModes(std::initializer_list<ScreenSize> sizes) const;
+
+  // Starts the program; a test runs one program at a time.
+  Program& Launch(std::wstring_view arguments = {},
+                  const std::filesystem::path& executable = Program::DefaultExecutable());
+  // Waits for the launched program's main window, into main_; fatal if it
+  // never shows.
+  void WaitForMain();
+  void LaunchMain(std::wstring_view arguments = {},
+                  const std::filesystem::path& executable = Program::DefaultExecutable());
   Program& program() { return *program_; }
-  // The launched program's main window once it is shown; a null Window
-  // (and a recorded failure) if it never shows.
-  Window WaitForMainWindow();
+  Window Control(int id) const { return main_.Child(id); }
 
   const DisplayMode& StartMode() const { return startMode_; }
-  // Title and text of every message box shown now, for failure messages.
-  std::string DescribeMessageDialogs();
+  ScreenSize Start() const { return startMode_.size; }
+  // Between the cases of one test: the program gone, the start mode back.
+  void BackToStart();
+  // Title and text of every message box now, for failure messages.
+  std::string DescribeMessageDialogs() const;
 
   // The X server agrees (xrandr); nothing to ask outside Wine.
   static void ExpectXServerSize(ScreenSize size);
+  // A caption with a close box, no minimise or maximise box, no sizing border.
+  static void ExpectFixedFrame(const Window& window);
+  // Twips of the layout tables in pixels at that resolution.
+  static int Px(int twips, UINT dpi);
+  // Centred on the area, to a pixel either way.
+  static bool CentredIn(const RECT& frame, const RECT& area);
+
+  Window main_;
 
  private:
   std::optional<Program> program_;
   DisplayMode startMode_;
+};
+
+// Suites whose every test starts with the program's main window shown.
+class MainWindowTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    if (!HasFatalFailure()) LaunchMain();
+  }
 };
 
 }  // namespace ilvorande::e2e

@@ -22,4 +22,17 @@ std::string Narrow(std::wstring_view utf16) {
   return out;
 }
 
+std::string ReadWholeFile(const std::filesystem::path& path) {
+  std::string content;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return content;
+  char buffer[4096];
+  DWORD n = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0) content.append(buffer, n);
+  CloseHandle(file);
+  return content;
+}
+
 }  // namespace ilvorande::e2e

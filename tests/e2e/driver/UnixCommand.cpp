@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "driver/Display.h"
+#include "driver/Text.h"
 #include "driver/Wait.h"
 
 namespace ilvorande::e2e {
@@ -13,19 +14,6 @@ constexpr std::string_view kStatusMarker = "@@unix-status=";
 
 void SetWhy(std::string* why, std::string text) {
   if (why != nullptr) *why = std::move(text);
-}
-
-std::string ReadWholeFile(const std::wstring& path) {
-  std::string content;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return content;
-  char buffer[4096];
-  DWORD n = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n > 0) content.append(buffer, n);
-  CloseHandle(file);
-  return content;
 }
 
 struct TempFile {
@@ -51,15 +39,6 @@ std::string ArgumentQuoted(std::string_view text) {
   }
   quoted.append(2 * backslashes, '\\');
   return quoted + "\"";
-}
-
-std::wstring Widened(std::string_view text) {
-  if (text.empty()) return {};
-  const int n =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
 }
 
 }  // namespace
@@ -94,7 +73,7 @@ std::optional<std::string> RunUnixShell(std::string_view script, std::string* wh
   // written by the shell says that the script has ended, and how.
   const std::string wrapped =
       "(" + std::string(script) + "); echo " + std::string(kStatusMarker) + "$?";
-  std::wstring commandLine = L"/bin/sh -c " + Widened(ArgumentQuoted(wrapped));
+  std::wstring commandLine = L"/bin/sh -c " + Widen(ArgumentQuoted(wrapped));
   PROCESS_INFORMATION info{};
   const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
                                       nullptr, nullptr, &startup, &info);
@@ -123,6 +102,12 @@ std::optional<std::string> RunUnixShell(std::string_view script, std::string* wh
   }
   text.resize(marker);
   return text;
+}
+
+std::string ShellQuote(std::string_view text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
 }
 
 std::string UnixPathOf(const std::filesystem::path& path) {

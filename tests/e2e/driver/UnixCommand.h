@@ -13,6 +13,9 @@ namespace ilvorande::e2e {
 // or when it fails or outlasts the deadline; `why` then says what happened.
 std::optional<std::string> RunUnixShell(std::string_view script, std::string* why = nullptr);
 
+// One word for the shell, whatever the text holds.
+std::string ShellQuote(std::string_view text);
+
 // The host's path of a Win32 path (Wine's own mapping); empty if none.
 std::string UnixPathOf(const std::filesystem::path& path);
 // The Win32 path of a host path, through Wine's mapping; empty if none.

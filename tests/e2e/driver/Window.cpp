@@ -1,5 +1,7 @@
 #include "driver/Window.h"
 
+#include "driver/Input.h"
+
 namespace ilvorande::e2e {
 
 namespace {
@@ -23,6 +25,10 @@ std::wstring Window::ClassName() const {
   wchar_t name[256] = {};
   const int n = GetClassNameW(handle_, name, 256);
   return std::wstring(name, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+bool Window::HasClass(std::wstring_view name) const {
+  return _wcsicmp(ClassName().c_str(), std::wstring(name).c_str()) == 0;
 }
 
 int Window::Id() const {
@@ -125,15 +131,9 @@ bool Window::Click() const {
   return Post(BM_CLICK);
 }
 
-bool Window::MouseClick() const {
+bool Window::MouseClick(DWORD down, DWORD up) const {
   const RECT rect = ScreenRect();
-  if (!SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2)) return false;
-  INPUT inputs[2] = {};
-  inputs[0].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].type = INPUT_MOUSE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  return SendInput(2, inputs, sizeof(INPUT)) == 2;
+  return ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, down, up);
 }
 
 bool Window::Post(UINT message, WPARAM wparam, LPARAM lparam) const {

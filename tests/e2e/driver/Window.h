@@ -21,6 +21,7 @@ class Window {
   bool Exists() const;
   DWORD ProcessId() const;
   std::wstring ClassName() const;
+  bool HasClass(std::wstring_view name) const;  // case-insensitive
   int Id() const;
   LONG_PTR Style() const;
   LONG_PTR ExStyle() const;
@@ -48,9 +49,9 @@ class Window {
   int CheckState() const;  // BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE; -1 if no answer
   bool IsChecked() const { return CheckState() == BST_CHECKED; }
   bool Click() const;  // posts BM_CLICK
-  // A real left click at the centre through the input queue, as a user's
-  // mouse would do it (mouse-up handlers see it); the window must be on top.
-  bool MouseClick() const;
+  // A real click at the centre through the input queue, as a user's mouse
+  // would do it (mouse-up handlers see it); the window must be on top.
+  bool MouseClick(DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) const;
 
   bool Post(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const;
   std::optional<LRESULT> Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const;
