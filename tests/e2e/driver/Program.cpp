@@ -48,8 +48,8 @@ Program::Program(std::wstring_view arguments, const std::filesystem::path& execu
   // Wine now and then refuses a start with ERROR_INTERNAL_ERROR while the
   // previous test's program is still being torn down; a later try succeeds.
   WaitUntil([&] {
-    if (CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                       nullptr, folder.c_str(), &startup, &info)) {
+    if (CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       folder.c_str(), &startup, &info)) {
       startError_ = 0;
       return true;
     }
