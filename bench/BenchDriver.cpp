@@ -34,8 +34,8 @@ Started Start(const std::wstring& exe, const std::wstring& arguments) {
   startup.cb = sizeof startup;
   Started started;
   started.at = Clock::now();
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &started.process)) {
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &started.process)) {
     std::fprintf(stderr, "cannot start %ls\n", exe.c_str());
     std::exit(2);
   }
