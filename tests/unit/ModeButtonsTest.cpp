@@ -201,3 +201,22 @@ TEST(Restore, UnloadAfterARestoreReleasesNothingTwice) {
 
 }  // namespace
 }  // namespace ilvorande::testing
+
+namespace ilvorande::testing {
+namespace {
+
+TEST(Restore, SavedSizeTooLargeToBroadcastStillSwitchesAndGoesOn) {
+  FormHarness h;
+  h.screen.height = 40000;  // a saved height whose packed size leaves 32 bits
+  h.Load();
+  h.form.Change_Click(4);
+  h.display.changes.clear();
+  h.form.Command5_Click();
+  EXPECT_EQ(h.display.changes.size(), 2u) << "switched and stored";
+  EXPECT_EQ(h.display.messages.size(), 1u) << "only the first switch was broadcast";
+  EXPECT_EQ(h.Caption(IdLabel1), "1600 X 40000");
+  EXPECT_TRUE(h.display.liveContexts.empty());
+}
+
+}  // namespace
+}  // namespace ilvorande::testing
