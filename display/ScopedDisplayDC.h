@@ -27,7 +27,6 @@ class ScopedDisplayDC {
   ~ScopedDisplayDC() { reset(); }
 
   DeviceContext get() const { return dc_; }
-  bool holds() const { return display_ != nullptr; }
 
   // Deletes the context now; the handle is not tested, as CreateDCA's result isn't.
   void reset() {

@@ -1,5 +1,4 @@
 #!/usr/bin/env bash
-# shellcheck disable=SC2317  # cleanup and forward run from traps
 # Runs Ilvorande.exe under Wine with the given arguments; exits with its status.
 #   scripts/run.sh [ARGS...]
 # With DISPLAY set, the window opens there. Without, it opens on a virtual
@@ -24,11 +23,9 @@ if [[ -n ${DISPLAY:-} ]]; then
     exec "$WINE" "$exe" "$@"
 fi
 
-xstate=$BUILD_DIR/xstate-run
 shot=$BUILD_DIR/screenshot.png
 timeout_s=${RUN_WINDOW_TIMEOUT:-30}
 watcher=''
-child=''
 
 current_mode() {
     xrandr -q 2>/dev/null | sed -n 's/^Screen 0:.* current \([0-9]*\) x \([0-9]*\),.*/\1x\2/p'
@@ -58,37 +55,20 @@ screenshot_when_shown() {
     echo "Screenshot: $shot"
 }
 
-cleanup() {
-    if [[ -n $watcher ]]; then
-        kill "$watcher" 2>/dev/null || true
-        wait "$watcher" 2>/dev/null || true
-    fi
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
-    "$here/virtual-display.sh" stop "$xstate" || true
+start_session "$BUILD_DIR/xstate-run"
+# shellcheck disable=SC2317  # run from the trap
+end_run() {
+    [[ -z $watcher ]] || kill "$watcher" 2>/dev/null || true
+    stop_session
 }
-trap cleanup EXIT
-# Waiting in the background lets a signal end the run now, not after Wine.
-forward() {
-    [[ -z $child ]] || kill "-$1" "$child" 2>/dev/null || true
-    exit "$2"
-}
-trap 'forward INT 130' INT
-trap 'forward TERM 143' TERM
-
-DISPLAY=$("$here/virtual-display.sh" start "$xstate")
-export DISPLAY
-wine_prefix_init
+trap end_run EXIT
 rm -f "$shot"
 
 echo "Mode at start: $(current_mode)"
 screenshot_when_shown &
 watcher=$!
-"$WINE" "$exe" "$@" <&0 &
-child=$!
-status=0
-wait "$child" || status=$?
-child=''
+run_in_session "$WINE" "$exe" "$@"
 echo "Mode at end: $(current_mode)"
-# Its window is gone: a capture not finished by now will not be.
-exit "$status"
+# Its window is gone: a capture not finished by now will not be, and the
+# exit ends the watcher.
+exit "$session_status"

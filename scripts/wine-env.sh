@@ -59,3 +59,43 @@ wine_prefix_init() {
         ln -sf /usr/share/wine/fonts/* "$fonts/"
     fi
 }
+
+# A virtual display in STATEDIR and this prefix ready on it, with DISPLAY
+# exported; this prefix's Wine and the display are ended when the calling
+# script exits, and INT or TERM end the command of run_in_session at once.
+#   start_session STATEDIR
+start_session() {
+    session_state=$1
+    session_child=''
+    trap stop_session EXIT
+    trap 'end_session_on_signal INT 130' INT
+    trap 'end_session_on_signal TERM 143' TERM
+    DISPLAY=$("$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh" start "$session_state")
+    export DISPLAY
+    wine_prefix_init  # a prefix for the virtual display
+}
+
+# shellcheck disable=SC2317  # run from traps
+stop_session() {
+    # Only this prefix's processes: WINEPREFIX selects the wineserver.
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    "$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh" stop "$session_state" || true
+}
+
+# shellcheck disable=SC2317  # run from traps
+end_session_on_signal() {
+    [[ -z $session_child ]] || kill "-$1" "$session_child" 2>/dev/null || true
+    exit "$2"
+}
+
+# Runs CMD in the background, so that a signal ends it now rather than after
+# it, and sets session_status to its exit status.
+#   run_in_session CMD [ARGS...]
+run_in_session() {
+    "$@" <&0 &
+    session_child=$!
+    session_status=0
+    wait "$session_child" || session_status=$?
+    session_child=''
+}

@@ -14,6 +14,5 @@ inline constexpr std::uint32_t MB_SYSTEMMODAL = 0x1000;
 
 inline constexpr int IDOK = 1;
 inline constexpr int IDYES = 6;
-inline constexpr int IDNO = 7;
 
 }  // namespace ilvorande
