@@ -1,0 +1,115 @@
+// The About window's design: its texts, fonts and controls.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "core/helpabout/AboutControlIds.h"
+#include "core/toolkit/Layout.h"
+
+namespace ilvorande {
+
+inline constexpr std::string_view AuthorWebPage = "http://ilvorande.example";
+inline constexpr std::string_view AuthorEmail = "auteur@ilvorande.example";
+
+namespace about_layout {
+
+enum Font { Default, Title, Version, WebLink, Statement, MailLink };
+
+inline constexpr std::array<FontSpec, 6> Fonts{{
+    {"MS Sans Serif", 825},
+    {"Comic Sans MS", 2025},
+    {"Comic Sans MS", 1425},
+    {"Arial", 1425, true},
+    {"Comic Sans MS", 1200},
+    {"Arial", 1200, true},
+}};
+
+constexpr int Id(AboutControl control) {
+  return static_cast<int>(control);
+}
+
+// The statement lies in front of the web address where the two overlap, so
+// that both texts stay readable.
+inline constexpr std::array<ControlLayout, 7> Controls{{
+    {.id = Id(AboutControl::Title),
+     .kind = ControlKind::Label,
+     .caption = "Ilvorande",
+     .left = 120,
+     .top = 600,
+     .width = 6135,
+     .height = 855,
+     .tabPlace = 0,
+     .font = Title,
+     .centred = true,
+     .colour = TextColour::Purple},
+    {.id = Id(AboutControl::Version),
+     .kind = ControlKind::Label,
+     .caption = "Version 2",
+     .left = 1455,
+     .top = 2055,
+     .width = 3420,
+     .height = 435,
+     .tabPlace = 4,
+     .font = Version,
+     .centred = true,
+     .colour = TextColour::Purple},
+    {.id = Id(AboutControl::Picture),
+     .kind = ControlKind::Picture,
+     .caption = "",
+     .left = 2910,
+     .top = 2625,
+     .width = 555,
+     .height = 510,
+     .tabPlace = 6},
+    {.id = Id(AboutControl::WebAddress),
+     .kind = ControlKind::Label,
+     .caption = AuthorWebPage,
+     .left = 45,
+     .top = 3720,
+     .width = 6435,
+     .height = 1380,
+     .tabPlace = 3,
+     .font = WebLink,
+     .centred = true,
+     .colour = TextColour::Blue,
+     .pointer = Pointer::WebLink},
+    {.id = Id(AboutControl::Statement),
+     .kind = ControlKind::Label,
+     .caption = "Aucun droit particulier n'est réservé : ce programme peut circuler librement "
+                "et gratuitement !",
+     .left = 120,
+     .top = 4380,
+     .width = 6135,
+     .height = 870,
+     .tabPlace = 1,
+     .font = Statement,
+     .centred = true},
+    {.id = Id(AboutControl::MailLink),
+     .kind = ControlKind::Label,
+     .caption = "Envoyer un coucou à l'auteur...",
+     .left = 1620,
+     .top = 5550,
+     .width = 3120,
+     .height = 270,
+     .tabPlace = 2,
+     .font = MailLink,
+     .sizesToText = true,
+     .colour = TextColour::Blue,
+     .pointer = Pointer::MailLink},
+    {.id = Id(AboutControl::BackButton),
+     .kind = ControlKind::Button,
+     .caption = "&Retour",
+     .left = 1800,
+     .top = 5985,
+     .width = 2610,
+     .height = 720,
+     .tabPlace = 5},
+}};
+
+}  // namespace about_layout
+
+inline constexpr WindowLayout AboutLayout{"A Propos...", 6420, 7125, about_layout::Fonts,
+                                          about_layout::Controls};
+
+}  // namespace ilvorande

@@ -1,0 +1,49 @@
+#include "core/helpabout/AboutWindow.h"
+
+#include <string>
+
+#include "core/helpabout/AboutLayout.h"
+
+namespace ilvorande {
+
+void AboutWindow::Load() {
+  view_.ShowProgramIcon();
+  const AppVersion version = toolkit_.Version();
+  view_.SetText(AboutControl::Version,
+                " V" + std::to_string(version.major) + "." + std::to_string(version.minor));
+}
+
+void AboutWindow::Clicked(AboutControl control) {
+  switch (control) {
+    case AboutControl::Picture:
+    case AboutControl::WebAddress:
+      OpenWebPage();
+      break;
+    case AboutControl::MailLink:
+      OpenMail();
+      break;
+    case AboutControl::BackButton:
+      view_.Close();
+      break;
+    default:
+      break;
+  }
+}
+
+void AboutWindow::OpenWebPage() {
+  shell_.OpenAddress(view_.Handle(), "open", std::string(AuthorWebPage) + "/",
+                     toolkit_.AppFolder());
+}
+
+// The blank of the subject stays a blank: escaping is the mail program's business.
+void AboutWindow::OpenMail() {
+  const AppVersion version = toolkit_.Version();
+  const std::string mail = "mailto:" + std::string(AuthorEmail) +
+                           "?subject=" + toolkit_.AppBaseName() + " V" +
+                           std::to_string(version.major) + "." + std::to_string(version.minor) +
+                           "." + std::to_string(version.revision);
+  // A capital O, unlike the web page's: kept as the program has always had it.
+  shell_.OpenAddress(view_.Handle(), "Open", mail, toolkit_.AppFolder());
+}
+
+}  // namespace ilvorande

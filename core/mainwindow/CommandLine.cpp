@@ -1,0 +1,74 @@
+#include "core/mainwindow/CommandLine.h"
+
+#include <string>
+
+#include "core/toolkit/Utf8.h"
+
+namespace ilvorande {
+
+namespace {
+
+std::u32string_view TrimSpaces(std::u32string_view text) {
+  // Only the blank itself: tabs and other white space are part of the text.
+  while (!text.empty() && text.front() == U' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == U' ') text.remove_suffix(1);
+  return text;
+}
+
+std::optional<std::size_t> FindMarker(std::u32string_view text) {
+  if (const auto slash = text.find(U'/'); slash != std::u32string_view::npos) return slash;
+  if (const auto backslash = text.find(U'\\'); backslash != std::u32string_view::npos) {
+    return backslash;
+  }
+  return std::nullopt;
+}
+
+// The last character, or, behind a closing apostrophe, the third from the end:
+// the help writes its quotation marks as doubled apostrophes ("/4F''").
+std::optional<char32_t> SuffixOf(std::u32string_view tail) {
+  if (tail.size() < 2) return std::nullopt;
+  if (tail.back() != U'\'') return tail.back();
+  // "/4'": no character stands there, so the tail has no suffix.
+  if (tail.size() == 2) return std::nullopt;
+  return tail[tail.size() - 3];
+}
+
+char32_t UpperAscii(char32_t c) {
+  return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c;
+}
+
+AfterSwitch AfterSwitchFor(std::optional<char32_t> suffix) {
+  if (!suffix || *suffix == U'0') return AfterSwitch::ShowNormal;
+  switch (UpperAscii(*suffix)) {
+    case U'M':
+      return AfterSwitch::ShowMinimized;
+    case U'F':
+      return AfterSwitch::End;
+    default:
+      return AfterSwitch::LeaveState;
+  }
+}
+
+}  // namespace
+
+std::optional<CommandLineRequest> ParseCommandLine(std::string_view commandLine) {
+  // The length is tested before trimming: blanks alone still get the help.
+  if (commandLine.empty()) return std::nullopt;
+  const std::u32string decoded = DecodeUtf8(commandLine);
+  const std::u32string_view arguments = TrimSpaces(decoded);
+
+  CommandLineRequest request;
+  std::u32string_view tail = arguments;
+  if (const auto marker = FindMarker(arguments)) {
+    tail = arguments.substr(*marker + 1);
+  } else {
+    request.helpForMissingMarker = true;
+  }
+  if (tail.empty() || tail.front() < U'0' || tail.front() > U'9') return request;
+
+  request.buttonIndex = static_cast<int>(tail.front() - U'0');
+  request.after = AfterSwitchFor(SuffixOf(tail));
+  return request;
+}
+
+}  // namespace ilvorande

@@ -1,0 +1,128 @@
+#include "core/mainwindow/MainWindow.h"
+
+#include <string>
+
+#include "core/display/ModePresets.h"
+#include "core/display/ModeSwitch.h"
+#include "core/helpabout/CommandHelp.h"
+#include "core/mainwindow/CommandLine.h"
+#include "core/mainwindow/CustomNumber.h"
+#include "core/shortcuts/ShortcutOption.h"
+
+namespace ilvorande {
+
+namespace {
+
+constexpr int ExitSuccess = 0;
+
+}  // namespace
+
+bool MainWindow::Load() {
+  for (const auto& preset : ModePresets) {
+    view_.SetText(ModeButton(preset.index), PresetButtonCaption(preset, false));
+  }
+  if (!RunCommandLine()) return false;
+  // Read after any switch of the command line, so they show the mode in force.
+  ShowModeInForce();
+  const ScreenSize screen = toolkit_.Screen();
+  view_.SetText(MainControl::WidthBox, std::to_string(screen.width));
+  view_.SetText(MainControl::HeightBox, std::to_string(screen.height));
+  view_.ShowProgramIconOnQuitButton();
+  return true;
+}
+
+// A command-line switch is a press of that mode button.
+bool MainWindow::RunCommandLine() {
+  const auto request = ParseCommandLine(toolkit_.CommandLine());
+  if (!request) return true;
+  if (request->helpForMissingMarker) ShowCommandHelp(toolkit_);
+  if (!request->buttonIndex) {
+    ShowCommandHelp(toolkit_);
+    return true;
+  }
+  ModeButtonClicked(*request->buttonIndex);
+  switch (request->after) {
+    case AfterSwitch::ShowNormal:
+      view_.SetMinimized(false);
+      break;
+    case AfterSwitch::ShowMinimized:
+      view_.SetMinimized(true);
+      break;
+    case AfterSwitch::End:
+      QuitClicked();
+      return false;
+    case AfterSwitch::LeaveState:
+      break;
+  }
+  return true;
+}
+
+void MainWindow::ModeButtonClicked(int index) {
+  if (!savedMode_) savedMode_ = toolkit_.Screen();
+  if (view_.IsChecked(MainControl::ShortcutOption)) {
+    MakeShortcutForButton(shell_, toolkit_, index);
+    return;
+  }
+  SwitchToButtonMode(index);
+  // Lets the metrics catch up with the new mode before it is shown.
+  toolkit_.ProcessWaitingMessages();
+  ShowModeInForce();
+  view_.Enable(MainControl::RestoreButton);
+  view_.SetText(MainControl::RestoreButton,
+                "Restaurer à " + SizeCaption(savedMode_->width, savedMode_->height));
+}
+
+// A typed-in width that isn't a number switches nothing, silently.
+void MainWindow::SwitchToButtonMode(int index) {
+  if (index != CustomModeIndex) {
+    if (const auto preset = FindPreset(index)) {
+      SwitchDisplayMode(display_, toolkit_, preset->width, preset->height, display_.CurrentDepth());
+    }
+    return;
+  }
+  const std::string separator = toolkit_.DecimalSeparator();
+  // Deliberate quirk: a height that isn't a number is asked for as 0, and the
+  // system's refusal tells the user.
+  const std::int32_t height =
+      ConvertCustomNumber(view_.Text(MainControl::HeightBox), separator).value_or(0);
+  const auto width = ConvertCustomNumber(view_.Text(MainControl::WidthBox), separator);
+  if (width) SwitchDisplayMode(display_, toolkit_, *width, height, display_.CurrentDepth());
+}
+
+void MainWindow::RestoreClicked() {
+  if (!savedMode_) return;
+  SwitchDisplayMode(display_, toolkit_, savedMode_->width, savedMode_->height,
+                    display_.CurrentDepth());
+  toolkit_.ProcessWaitingMessages();
+  ShowModeInForce();
+}
+
+void MainWindow::ShowModeInForce() {
+  const ScreenSize screen = toolkit_.Screen();
+  view_.SetText(MainControl::ModeInForce,
+                std::to_string(screen.width) + " X " + std::to_string(screen.height));
+}
+
+void MainWindow::HelpClicked() {
+  ShowCommandHelp(toolkit_);
+}
+
+void MainWindow::AboutClicked() {
+  view_.ShowAboutModal();
+}
+
+// The display stays in the mode set last.
+void MainWindow::QuitClicked() {
+  view_.Close();
+  toolkit_.EndProcess(ExitSuccess);
+}
+
+// Only a mouse release relabels: a change from the keyboard keeps the captions.
+void MainWindow::ShortcutOptionReleased() {
+  const bool makesShortcuts = view_.IsChecked(MainControl::ShortcutOption);
+  for (const auto& preset : ModePresets) {
+    view_.SetText(ModeButton(preset.index), PresetButtonCaption(preset, makesShortcuts));
+  }
+}
+
+}  // namespace ilvorande

@@ -1,0 +1,30 @@
+// What the main window's behaviour does to the window and its controls.
+// Texts are UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/mainwindow/MainControlIds.h"
+
+namespace ilvorande {
+
+class MainWindowView {
+ public:
+  virtual ~MainWindowView() = default;
+
+  // Caption of a button, label or checkbox; text of a text box.
+  virtual std::string Text(MainControl control) = 0;
+  virtual void SetText(MainControl control, std::string_view text) = 0;
+  virtual void Enable(MainControl control) = 0;
+  virtual bool IsChecked(MainControl control) = 0;
+  // Takes effect when the window shows, or at once once it has.
+  virtual void SetMinimized(bool minimized) = 0;
+  // The window's own icon above the quit button's caption.
+  virtual void ShowProgramIconOnQuitButton() = 0;
+  // Returns once the About window has closed.
+  virtual void ShowAboutModal() = 0;
+  virtual void Close() = 0;
+};
+
+}  // namespace ilvorande

@@ -1,0 +1,126 @@
+// The display, the toolkit and the shell in memory: the test scripts the
+// system's answers and reads back what the program asked of it.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/display/DisplaySettings.h"
+#include "core/toolkit/Shell.h"
+#include "core/toolkit/Toolkit.h"
+
+namespace ilvorande::testing {
+
+struct ModeRequest {
+  std::int32_t width, height;
+  std::int16_t depth;
+  bool operator==(const ModeRequest&) const = default;
+};
+
+struct Broadcast {
+  std::int32_t depth, packedSize;
+  bool operator==(const Broadcast&) const = default;
+};
+
+struct ShownMessage {
+  std::string text;
+  MessageStyle style;
+  std::string title;
+  bool operator==(const ShownMessage&) const = default;
+};
+
+struct OpenedAddress {
+  WindowHandle owner;
+  std::string operation, address, folder;
+  bool operator==(const OpenedAddress&) const = default;
+};
+
+class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
+ public:
+  // The display.
+  ScreenSize screen{1600, 1200};
+  std::int32_t depth = 32;
+  std::deque<SwitchAnswer> answers;  // Switched once none is left
+  std::vector<ModeRequest> switches;
+  std::vector<Broadcast> broadcasts;
+  int restarts = 0;
+
+  // The toolkit.
+  std::string commandLine;
+  std::string appFolder = "C:\\Programmes\\Ilvorande";
+  std::string decimalSeparator = ".";
+  std::vector<ShownMessage> messages;
+  std::deque<MessageAnswer> messageAnswers;  // Other once none is left
+  std::vector<int> exitCodes;
+
+  // The shell.
+  std::optional<std::string> desktop = "C:\\Users\\Zoë\\Desktop";
+  std::map<std::string, std::string> environment{{"SystemRoot", "C:\\Windows"}};
+  bool expansionFails = false;
+  std::vector<ShellLink> links;
+  std::vector<OpenedAddress> opened;
+
+  std::int32_t CurrentDepth() override { return depth; }
+  SwitchAnswer Switch(std::int32_t width, std::int32_t height, std::int16_t bits) override {
+    switches.push_back({width, height, bits});
+    const SwitchAnswer answer = Next(answers, SwitchAnswer::Switched);
+    // The metrics follow once the change's messages have been processed.
+    if (answer == SwitchAnswer::Switched) pendingScreen_ = ScreenSize{width, height};
+    return answer;
+  }
+  void BroadcastChange(std::int32_t bits, std::int32_t packedSize) override {
+    broadcasts.push_back({bits, packedSize});
+  }
+  void RequestRestart() override { ++restarts; }
+
+  MessageAnswer ShowMessage(std::string_view text, MessageStyle style,
+                            std::string_view title) override {
+    messages.push_back({std::string(text), style, std::string(title)});
+    return Next(messageAnswers, MessageAnswer::Other);
+  }
+  std::string CommandLine() override { return commandLine; }
+  std::string AppFolder() override { return appFolder; }
+  std::string AppBaseName() override { return "Ilvorande"; }
+  AppVersion Version() override { return {3, 1, 0}; }
+  std::string DecimalSeparator() override { return decimalSeparator; }
+  ScreenSize Screen() override { return screen; }
+  void ProcessWaitingMessages() override {
+    if (pendingScreen_) screen = *std::exchange(pendingScreen_, std::nullopt);
+  }
+  void EndProcess(int exitCode) override { exitCodes.push_back(exitCode); }
+
+  std::optional<std::string> DesktopFolder() override { return desktop; }
+  std::optional<std::string> ExpandEnvironment(std::string_view text) override {
+    if (expansionFails) return std::nullopt;
+    std::string result(text);
+    for (const auto& [name, value] : environment) {
+      const std::string reference = "%" + name + "%";
+      for (auto at = result.find(reference); at != std::string::npos; at = result.find(reference)) {
+        result.replace(at, reference.size(), value);
+      }
+    }
+    return result;
+  }
+  void WriteLink(const ShellLink& link) override { links.push_back(link); }
+  void OpenAddress(WindowHandle owner, std::string_view operation, std::string_view address,
+                   std::string_view folder) override {
+    opened.push_back({owner, std::string(operation), std::string(address), std::string(folder)});
+  }
+
+ private:
+  template <typename Answer>
+  static Answer Next(std::deque<Answer>& queue, Answer otherwise) {
+    if (queue.empty()) return otherwise;
+    const Answer answer = queue.front();
+    queue.pop_front();
+    return answer;
+  }
+
+  std::optional<ScreenSize> pendingScreen_;
+};
+
+}  // namespace ilvorande::testing

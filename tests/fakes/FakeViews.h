@@ -1,0 +1,53 @@
+// The two windows in memory.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "core/helpabout/AboutView.h"
+#include "core/mainwindow/MainWindowView.h"
+
+namespace ilvorande::testing {
+
+class FakeMainView : public MainWindowView {
+ public:
+  std::map<MainControl, std::string> texts;
+  std::set<MainControl> enabled;
+  bool optionTicked = false;
+  std::optional<bool> minimized;
+  bool quitShowsIcon = false;
+  int aboutShown = 0;
+  bool closed = false;
+
+  std::string Text(MainControl control) override { return texts[control]; }
+  void SetText(MainControl control, std::string_view text) override {
+    texts[control] = std::string(text);
+  }
+  void Enable(MainControl control) override { enabled.insert(control); }
+  bool IsChecked(MainControl control) override {
+    return control == MainControl::ShortcutOption && optionTicked;
+  }
+  void SetMinimized(bool value) override { minimized = value; }
+  void ShowProgramIconOnQuitButton() override { quitShowsIcon = true; }
+  void ShowAboutModal() override { ++aboutShown; }
+  void Close() override { closed = true; }
+};
+
+class FakeAboutView : public AboutView {
+ public:
+  static constexpr WindowHandle OwnHandle = 0x1234;
+  std::map<AboutControl, std::string> texts;
+  bool iconShown = false;
+  bool closed = false;
+
+  void ShowProgramIcon() override { iconShown = true; }
+  void SetText(AboutControl control, std::string_view text) override {
+    texts[control] = std::string(text);
+  }
+  void Close() override { closed = true; }
+  WindowHandle Handle() override { return OwnHandle; }
+};
+
+}  // namespace ilvorande::testing

@@ -1,0 +1,163 @@
+// The switch record and the answers to a switch.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/display/ModeSwitch.h"
+#include "core/display/SwitchRecord.h"
+#include "tests/fakes/FakeSystem.h"
+
+namespace ilvorande::testing {
+namespace {
+
+std::uint32_t WordAt(const DevModeRecord& record, std::size_t offset) {
+  std::uint32_t word = 0;
+  std::memcpy(&word, reinterpret_cast<const char*>(&record) + offset, sizeof word);
+  return word;
+}
+
+TEST(SwitchRecord, WritesFieldsSizeAndDepthOverTheEnumeratedRecord) {
+  DevModeRecord enumerated;
+  std::memset(&enumerated, 0xA5, sizeof enumerated);
+  const DevModeRecord record = BuildSwitchRecord(enumerated, 1024, 768, 32);
+
+  // dmFields, dmBitsPerPel, dmPelsWidth, dmPelsHeight at their DEVMODEA offsets.
+  EXPECT_EQ(WordAt(record, 40), 0x001C0000u) << "bits per pixel, width and height; no frequency";
+  EXPECT_EQ(WordAt(record, 104), 32u);
+  EXPECT_EQ(WordAt(record, 108), 1024u);
+  EXPECT_EQ(WordAt(record, 112), 768u);
+  const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
+  for (std::size_t offset = 0; offset < 124; ++offset) {
+    const bool written = (offset >= 40 && offset < 44) || (offset >= 104 && offset < 116);
+    if (!written) {
+      EXPECT_EQ(bytes[offset], 0xA5) << "byte " << offset << " changed";
+    }
+  }
+}
+
+TEST(SwitchRecord, DepthFillsOnlyTheLowSixteenBits) {
+  const DevModeRecord record = BuildSwitchRecord(DevModeRecord{}, 800, 600, -1);
+  EXPECT_EQ(WordAt(record, 104), 0x0000FFFFu);
+}
+
+struct SwitchCase {
+  const char* name;
+  std::int32_t width, height, depth;
+  std::optional<SwitchAnswer> answer;  // none: the system is never asked
+  MessageAnswer userAnswer;
+  std::vector<Broadcast> broadcasts;
+  int restarts;
+  std::vector<ShownMessage> messages;
+};
+
+const ShownMessage Refusal{"Votre carte graphique n'accepte pas cette résolution",
+                           MessageStyle::OkWithStopIcon, "Désolé"};
+const ShownMessage RestartQuestion{
+    "Les modifications prendront effet après avoir redemarré votre PC, c'est parti ???",
+    MessageStyle::YesNoSystemModal, "Info"};
+
+void PrintTo(const SwitchCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class ModeSwitch : public ::testing::TestWithParam<SwitchCase> {};
+
+TEST_P(ModeSwitch, ActsOnTheSystemsAnswer) {
+  const SwitchCase& c = GetParam();
+  FakeSystem system;
+  if (c.answer) system.answers.push_back(*c.answer);
+  system.messageAnswers.push_back(c.userAnswer);
+
+  SwitchDisplayMode(system, system, c.width, c.height, c.depth);
+
+  if (c.answer) {
+    EXPECT_EQ(system.switches,
+              (std::vector<ModeRequest>{{c.width, c.height, static_cast<std::int16_t>(c.depth)}}));
+  } else {
+    EXPECT_TRUE(system.switches.empty());
+  }
+  EXPECT_EQ(system.broadcasts, c.broadcasts);
+  EXPECT_EQ(system.restarts, c.restarts);
+  EXPECT_EQ(system.messages, c.messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ModeSwitch,
+                         ::testing::Values(
+                             // 768 in the high 16 bits, 1024 in the low ones.
+                             SwitchCase{"Switched",
+                                        1024,
+                                        768,
+                                        32,
+                                        SwitchAnswer::Switched,
+                                        MessageAnswer::Other,
+                                        {{32, 0x03000400}},
+                                        0,
+                                        {}},
+                             SwitchCase{"HeightZeroStillAsked",
+                                        1024,
+                                        0,
+                                        16,
+                                        SwitchAnswer::Refused,
+                                        MessageAnswer::Other,
+                                        {},
+                                        0,
+                                        {Refusal}},
+                             SwitchCase{"RestartAccepted",
+                                        800,
+                                        600,
+                                        32,
+                                        SwitchAnswer::NeedsRestart,
+                                        MessageAnswer::Yes,
+                                        {},
+                                        1,
+                                        {RestartQuestion}},
+                             SwitchCase{"RestartDeclined",
+                                        800,
+                                        600,
+                                        32,
+                                        SwitchAnswer::NeedsRestart,
+                                        MessageAnswer::Other,
+                                        {},
+                                        0,
+                                        {RestartQuestion}},
+                             SwitchCase{"Refused",
+                                        1000,
+                                        700,
+                                        32,
+                                        SwitchAnswer::Refused,
+                                        MessageAnswer::Other,
+                                        {},
+                                        0,
+                                        {Refusal}},
+                             // Switched and stored, but too large to broadcast.
+                             SwitchCase{"HeightBeyondTheBroadcast",
+                                        1024,
+                                        32768,
+                                        32,
+                                        SwitchAnswer::Switched,
+                                        MessageAnswer::Other,
+                                        {},
+                                        0,
+                                        {}},
+                             SwitchCase{"LargestBroadcast",
+                                        65535,
+                                        32767,
+                                        8,
+                                        SwitchAnswer::Switched,
+                                        MessageAnswer::Other,
+                                        {{8, 0x7FFFFFFF}},
+                                        0,
+                                        {}},
+                             SwitchCase{"DepthBeyondSixteenBits",
+                                        1024,
+                                        768,
+                                        32768,
+                                        std::nullopt,
+                                        MessageAnswer::Other,
+                                        {},
+                                        0,
+                                        {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace ilvorande::testing

@@ -1,0 +1,71 @@
+// The command-line help and the About window's behaviour.
+#include <gtest/gtest.h>
+
+#include "core/helpabout/AboutWindow.h"
+#include "core/helpabout/CommandHelp.h"
+#include "tests/fakes/FakeSystem.h"
+#include "tests/fakes/FakeViews.h"
+
+namespace ilvorande::testing {
+namespace {
+
+TEST(CommandHelp, ExplainsEveryPresetLargestFirst) {
+  EXPECT_EQ(CommandHelpText(),
+            " Ajoutez derrière ''...\\ilvorande.exe ''(un espace et)\r\n"
+            "/0 pour  1600 x 1200\r\n"
+            "/1 pour  1400 x 1050\r\n"
+            "/7 pour  1280 x 1024\r\n"
+            "/2 pour  1280 x 960\r\n"
+            "/9 pour  1280 x 800\r\n"
+            "/3 pour  1152 x 864\r\n"
+            "/4 pour  1024 x 768\r\n"
+            "/5 pour  800 x 600\r\n"
+            "/6 pour  640 x 480\r\n"
+            "Ajoutez M pour que le programme soit présent mais diminué dans la barre des tâches\r\n"
+            "Ajoutez F pour que le programme s'arrête de lui même.\r\n"
+            "Exemple: ''c:\\windows\\ilvorande.exe /4F'' et l'ilvorande passera en 1024 x 768, \r\n"
+            "le programme s'arretera de lui même ensuite.\r\n"
+            "\r\n"
+            "L'équipe Ilvorande, 2026\r\n");
+}
+
+struct AboutHarness {
+  FakeSystem system;
+  FakeAboutView view;
+  AboutWindow about{view, system, system};
+};
+
+TEST(AboutWindow, LoadsTheProgramsIconAndVersion) {
+  AboutHarness h;
+  h.about.Load();
+  EXPECT_TRUE(h.view.iconShown);
+  EXPECT_EQ(h.view.texts[AboutControl::Version], " V3.1");
+}
+
+TEST(AboutWindow, ThePictureAndTheTwoLinksOpenTheirAddresses) {
+  const std::string folder = "C:\\Programmes\\Ilvorande";
+  const OpenedAddress web{FakeAboutView::OwnHandle, "open", "http://ilvorande.example/", folder};
+  const OpenedAddress mail{FakeAboutView::OwnHandle, "Open",
+                           "mailto:auteur@ilvorande.example?subject=Ilvorande V3.1.0", folder};
+  const std::pair<AboutControl, std::vector<OpenedAddress>> cases[] = {
+      {AboutControl::Picture, {web}},   {AboutControl::WebAddress, {web}},
+      {AboutControl::MailLink, {mail}}, {AboutControl::Title, {}},
+      {AboutControl::Version, {}},      {AboutControl::Statement, {}},
+  };
+  for (const auto& [control, expected] : cases) {
+    AboutHarness h;
+    h.about.Clicked(control);
+    EXPECT_EQ(h.system.opened, expected) << static_cast<int>(control);
+    EXPECT_FALSE(h.view.closed);
+  }
+}
+
+TEST(AboutWindow, TheBackButtonCloses) {
+  AboutHarness h;
+  h.about.Clicked(AboutControl::BackButton);
+  EXPECT_TRUE(h.view.closed);
+  EXPECT_TRUE(h.system.opened.empty());
+}
+
+}  // namespace
+}  // namespace ilvorande::testing

@@ -1,0 +1,232 @@
+// Start-up, the mode buttons, restore, the command line and the window
+// commands, against the system and the window in memory.
+#include <gtest/gtest.h>
+
+#include "core/mainwindow/MainWindow.h"
+#include "tests/fakes/FakeSystem.h"
+#include "tests/fakes/FakeViews.h"
+
+namespace ilvorande::testing {
+namespace {
+
+struct Harness {
+  FakeSystem system;
+  FakeMainView view;
+  MainWindow window{view, system, system, system};
+
+  std::string Text(MainControl control) { return view.texts[control]; }
+  bool RestoreEnabled() const { return view.enabled.contains(MainControl::RestoreButton); }
+  int HelpsShown() const {
+    int helps = 0;
+    for (const auto& message : system.messages) helps += message.title == "Ilvorande" ? 1 : 0;
+    return helps;
+  }
+};
+
+TEST(StartUp, ShowsTheModeInForceAndEveryPresetCaption) {
+  Harness h;
+  h.system.screen = {1280, 1024};
+  EXPECT_TRUE(h.window.Load());
+
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1280 X 1024");
+  EXPECT_EQ(h.Text(MainControl::WidthBox), "1280");
+  EXPECT_EQ(h.Text(MainControl::HeightBox), "1024");
+  const std::map<int, std::string> captions{
+      {0, "1600 x 1200"}, {1, "1400 x 1050"}, {2, "1280 x 960"},
+      {3, "1152 x 864"},  {4, "1024 x 768"},  {5, "800 x 600"},
+      {6, "640 x 480"},   {7, "1280 x 1024"}, {9, "1280 x 800"}};
+  for (const auto& [index, caption] : captions) EXPECT_EQ(h.Text(ModeButton(index)), caption);
+  EXPECT_TRUE(h.view.quitShowsIcon);
+  EXPECT_FALSE(h.RestoreEnabled());
+  EXPECT_TRUE(h.system.messages.empty());
+  EXPECT_TRUE(h.system.switches.empty());
+}
+
+TEST(ModeButtons, EachPresetSwitchesToItsModeAtTheCurrentDepth) {
+  const std::map<int, ScreenSize> modes{{0, {1600, 1200}}, {1, {1400, 1050}}, {2, {1280, 960}},
+                                        {3, {1152, 864}},  {4, {1024, 768}},  {5, {800, 600}},
+                                        {6, {640, 480}},   {7, {1280, 1024}}, {9, {1280, 800}}};
+  for (const auto& [index, mode] : modes) {
+    Harness h;
+    h.system.depth = 16;
+    h.window.Load();
+    h.window.ModeButtonClicked(index);
+    EXPECT_EQ(h.system.switches, (std::vector<ModeRequest>{{mode.width, mode.height, 16}}))
+        << "button " << index;
+  }
+}
+
+TEST(ModeButtons, ShowTheNewModeAndOfferToRestoreTheFirstOne) {
+  Harness h;
+  h.window.Load();
+  h.window.ModeButtonClicked(5);
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "800 X 600");
+  EXPECT_TRUE(h.RestoreEnabled());
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+
+  h.window.ModeButtonClicked(4);
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+
+  h.system.depth = 24;
+  for (int press = 0; press < 2; ++press) h.window.RestoreClicked();
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1600 X 1200");
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+  EXPECT_EQ(h.system.switches.back(), (ModeRequest{1600, 1200, 24}));
+  EXPECT_EQ(h.system.switches.size(), 4u);
+}
+
+TEST(ModeButtons, ARefusedSwitchStillRefreshesAndEnablesRestore) {
+  Harness h;
+  h.window.Load();
+  h.system.answers.push_back(SwitchAnswer::Refused);
+  h.window.ModeButtonClicked(6);
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1600 X 1200");
+  EXPECT_TRUE(h.RestoreEnabled());
+  EXPECT_EQ(h.system.messages.size(), 1u);
+}
+
+struct CustomCase {
+  const char* width;
+  const char* height;
+  std::optional<ModeRequest> request;
+};
+
+TEST(ModeButtons, TheCustomButtonSwitchesToTheTypedSize) {
+  const CustomCase cases[] = {
+      {"1024", "768", ModeRequest{1024, 768, 32}},
+      {" 800 ", "600.4", ModeRequest{800, 600, 32}},
+      {"", "600", std::nullopt},
+      {"largeur", "600", std::nullopt},
+      {"12abc", "600", std::nullopt},
+      // The system is asked for a height of 0 and answers for itself.
+      {"1024", "", ModeRequest{1024, 0, 32}},
+      {"1024", "hauteur", ModeRequest{1024, 0, 32}},
+  };
+  for (const auto& c : cases) {
+    Harness h;
+    h.window.Load();
+    h.view.texts[MainControl::WidthBox] = c.width;
+    h.view.texts[MainControl::HeightBox] = c.height;
+    h.window.ModeButtonClicked(8);
+    const auto expected =
+        c.request ? std::vector<ModeRequest>{*c.request} : std::vector<ModeRequest>{};
+    EXPECT_EQ(h.system.switches, expected) << '"' << c.width << "\" x \"" << c.height << '"';
+    EXPECT_TRUE(h.RestoreEnabled());
+    EXPECT_TRUE(h.system.messages.empty());
+  }
+}
+
+TEST(ShortcutOption, TickedTheButtonsWriteLinksInsteadOfSwitching) {
+  Harness h;
+  h.window.Load();
+  h.view.optionTicked = true;
+  h.window.ShortcutOptionReleased();
+  EXPECT_EQ(h.Text(ModeButton(4)), "Raccourci pour 1024 x 768");
+  EXPECT_EQ(h.Text(ModeButton(9)), "Raccourci pour 1280 x 800");
+  EXPECT_EQ(h.Text(ModeButton(8)), "");  // the custom button keeps its own caption
+
+  h.window.ModeButtonClicked(4);
+  h.window.ModeButtonClicked(8);
+  EXPECT_TRUE(h.system.switches.empty());
+  ASSERT_EQ(h.system.links.size(), 1u);
+  EXPECT_EQ(
+      h.system.messages,
+      (std::vector<ShownMessage>{{"Désolé, le raccourci ne fonctionne que pour les autres boutons.",
+                                  MessageStyle::OkWithInformationIcon, "Désolé"}}));
+  EXPECT_FALSE(h.RestoreEnabled());
+
+  // The mode saved by the first press, before any switch, is what restore offers.
+  h.system.screen = {800, 600};
+  h.view.optionTicked = false;
+  h.window.ShortcutOptionReleased();
+  EXPECT_EQ(h.Text(ModeButton(4)), "1024 x 768");
+  h.window.ModeButtonClicked(6);
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+}
+
+struct CommandLineCase {
+  const char* commandLine;
+  int helps;
+  std::optional<ModeRequest> request;
+  std::optional<bool> minimized;  // none: the state is left alone
+  bool ends;
+};
+
+TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
+  const ModeRequest to1024{1024, 768, 32};
+  const CommandLineCase cases[] = {
+      {"", 0, std::nullopt, std::nullopt, false},
+      {"/4", 0, to1024, false, false},
+      {"/4M", 0, to1024, true, false},
+      {"/4m", 0, to1024, true, false},
+      {"/4F", 0, to1024, std::nullopt, true},
+      {"\\4f", 0, to1024, std::nullopt, true},
+      {"/4F''", 0, to1024, std::nullopt, true},
+      {"/4F'", 0, to1024, std::nullopt, false},
+      {"/4xyzM", 0, to1024, true, false},
+      {"/4 F", 0, to1024, std::nullopt, true},
+      {"/44", 0, to1024, std::nullopt, false},
+      {"/4'", 0, to1024, false, false},
+      {"/10", 0, ModeRequest{1400, 1050, 32}, false, false},
+      {"/7", 0, ModeRequest{1280, 1024, 32}, false, false},
+      {"/9", 0, ModeRequest{1280, 800, 32}, false, false},
+      {"abc /4", 0, to1024, false, false},
+      {"\\x/5", 0, ModeRequest{800, 600, 32}, false, false},
+      {"4F", 1, to1024, std::nullopt, true},
+      {"/M", 1, std::nullopt, std::nullopt, false},
+      {"/", 1, std::nullopt, std::nullopt, false},
+      {"/ 4", 1, std::nullopt, std::nullopt, false},
+      {"abc", 2, std::nullopt, std::nullopt, false},
+      {"   ", 2, std::nullopt, std::nullopt, false},
+      // The boxes are still empty at that point: nothing to switch to.
+      {"/8", 0, std::nullopt, false, false},
+  };
+  for (const auto& c : cases) {
+    Harness h;
+    h.system.commandLine = c.commandLine;
+    const bool goesOn = h.window.Load();
+    SCOPED_TRACE(std::string("command line \"") + c.commandLine + '"');
+    EXPECT_EQ(h.HelpsShown(), c.helps);
+    const auto expected =
+        c.request ? std::vector<ModeRequest>{*c.request} : std::vector<ModeRequest>{};
+    EXPECT_EQ(h.system.switches, expected);
+    EXPECT_EQ(h.view.minimized, c.minimized);
+    EXPECT_EQ(goesOn, !c.ends);
+    EXPECT_EQ(h.view.closed, c.ends);
+    EXPECT_EQ(h.system.exitCodes, c.ends ? std::vector<int>{0} : std::vector<int>{});
+    // Nothing of start-up runs after the end.
+    EXPECT_EQ(h.Text(MainControl::WidthBox).empty(), c.ends);
+  }
+}
+
+TEST(CommandLine, RestoreOffersTheModeBeforeTheStartUpSwitch) {
+  Harness h;
+  h.system.commandLine = "/4";
+  h.window.Load();
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
+  EXPECT_EQ(h.Text(MainControl::WidthBox), "1024");
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+}
+
+TEST(WindowCommands, HelpAboutAndQuit) {
+  Harness h;
+  h.window.Load();
+  h.window.HelpClicked();
+  ASSERT_EQ(h.system.messages.size(), 1u);
+  EXPECT_EQ(h.system.messages[0].style, MessageStyle::OkWithInformationIcon);
+  EXPECT_EQ(h.system.messages[0].title, "Ilvorande");
+  EXPECT_TRUE(h.system.messages[0].text.starts_with(" Ajoutez derrière"));
+
+  h.window.AboutClicked();
+  EXPECT_EQ(h.view.aboutShown, 1);
+
+  h.window.ModeButtonClicked(5);
+  h.window.QuitClicked();
+  EXPECT_TRUE(h.view.closed);
+  EXPECT_EQ(h.system.exitCodes, std::vector<int>{0});
+  EXPECT_EQ(h.system.switches.size(), 1u) << "quitting never restores";
+}
+
+}  // namespace
+}  // namespace ilvorande::testing

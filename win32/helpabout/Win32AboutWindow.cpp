@@ -1,0 +1,188 @@
+#include "win32/helpabout/Win32AboutWindow.h"
+
+#include <string>
+
+#include "core/helpabout/AboutLayout.h"
+#include "resources/ResourceIds.h"
+#include "win32/toolkit/Win32MessageLoop.h"
+#include "win32/toolkit/Win32Text.h"
+#include "win32/toolkit/WindowScaffold.h"
+
+namespace ilvorande {
+
+namespace {
+
+constexpr DWORD AboutStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD AboutExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// SS_NOTIFY makes a label clickable, and opaque to the pointer.
+constexpr ControlStyles AboutControlStyles{BS_PUSHBUTTON, SS_NOTIFY};
+constexpr COLORREF Purple = RGB(128, 0, 128);
+constexpr COLORREF Blue = RGB(0, 0, 255);
+
+// Where each pointer picture points; the icon files carry no hot spot.
+constexpr POINT WebPointerHotSpot{5, 0};
+constexpr POINT MailPointerHotSpot{0, 0};
+constexpr int PointerSize = 32;
+
+// A pointer made from an icon picture, pointing at hotSpot.
+UniqueIcon MakePointer(HINSTANCE instance, int resource, POINT hotSpot) {
+  const UniqueIcon picture(static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, PointerSize, PointerSize, 0)));
+  ICONINFO info{};
+  if (!picture || !GetIconInfo(picture.get(), &info)) return nullptr;
+  const UniqueBitmap mask(info.hbmMask);
+  const UniqueBitmap colour(info.hbmColor);
+  info.fIcon = FALSE;
+  info.xHotspot = static_cast<DWORD>(hotSpot.x);
+  info.yHotspot = static_cast<DWORD>(hotSpot.y);
+  return UniqueIcon(CreateIconIndirect(&info));
+}
+
+COLORREF ColourOf(TextColour colour) {
+  switch (colour) {
+    case TextColour::Purple:
+      return Purple;
+    case TextColour::Blue:
+      return Blue;
+    case TextColour::System:
+      break;
+  }
+  return GetSysColor(COLOR_WINDOWTEXT);
+}
+
+}  // namespace
+
+void Win32AboutWindow::ShowModal(HINSTANCE instance, HWND owner, HICON programIcon,
+                                 Toolkit& toolkit, Shell& shell) {
+  Win32AboutWindow about(instance, owner, programIcon, toolkit, shell);
+  if (!about.CreateAndLoad()) return;
+  EnableWindow(owner, FALSE);
+  ShowWindow(about.window_, SW_SHOWNORMAL);
+  MSG message{};
+  while (about.window_ != nullptr) {
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+      // Leave the quit for the main loop.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    DispatchWithDialogKeys(message);
+  }
+  EnableWindow(owner, TRUE);
+}
+
+Win32AboutWindow::Win32AboutWindow(HINSTANCE instance, HWND owner, HICON programIcon,
+                                   Toolkit& toolkit, Shell& shell)
+    : instance_(instance),
+      owner_(owner),
+      programIcon_(programIcon),
+      scale_(DpiScale::OfWindow(owner)),
+      behaviour_(*this, toolkit, shell),
+      webPointer_(MakePointer(instance, IDI_POINTER_LINK, WebPointerHotSpot)),
+      mailPointer_(MakePointer(instance, IDI_POINTER_MAIL, MailPointerHotSpot)) {}
+
+Win32AboutWindow::~Win32AboutWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+bool Win32AboutWindow::CreateAndLoad() {
+  const std::wstring className = Utf8ToWide(AboutWindowClassName);
+  if (!RegisterWindowClass(instance_, className.c_str(), OwnedWindowProc<Win32AboutWindow>)) {
+    return false;
+  }
+  CreateWindowExW(AboutExStyle, className.c_str(), Utf8ToWide(AboutLayout.caption).c_str(),
+                  AboutStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_,
+                  nullptr, instance_, this);
+  if (window_ == nullptr) return false;
+  fonts_ = MakeFonts(AboutLayout, scale_);
+  // Creation order is tab order; it also puts the statement in front of the
+  // web address where the two overlap.
+  for (const ControlLayout* control : AboutLayout.InTabOrder()) {
+    CreateControl(window_, *control, Utf8ToWide(control->caption), AboutControlStyles,
+                  fonts_[static_cast<std::size_t>(control->font)].get(), scale_);
+  }
+  Centre();
+  behaviour_.Load();
+  return window_ != nullptr;
+}
+
+void Win32AboutWindow::Centre() {
+  const SIZE outer =
+      scale_.OuterSize(AboutLayout.clientWidth, AboutLayout.clientHeight, AboutStyle, AboutExStyle);
+  RECT ownerRect{};
+  GetWindowRect(owner_, &ownerRect);
+  const int left = ownerRect.left + (ownerRect.right - ownerRect.left - outer.cx) / 2;
+  const int top = ownerRect.top + (ownerRect.bottom - ownerRect.top - outer.cy) / 2;
+  SetWindowPos(window_, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HCURSOR Win32AboutWindow::PointerFor(HWND control) const {
+  const ControlLayout* layout = AboutLayout.Find(GetDlgCtrlID(control));
+  if (layout == nullptr) return nullptr;
+  switch (layout->pointer) {
+    case Pointer::WebLink:
+      return webPointer_.get();
+    case Pointer::MailLink:
+      return mailPointer_.get();
+    case Pointer::Arrow:
+      break;
+  }
+  return nullptr;
+}
+
+void Win32AboutWindow::ShowProgramIcon() {
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcon_));
+  SendDlgItemMessageW(window_, static_cast<int>(AboutControl::Picture), STM_SETICON,
+                      reinterpret_cast<WPARAM>(programIcon_), 0);
+}
+
+void Win32AboutWindow::SetText(AboutControl control, std::string_view text) {
+  const HWND child = GetDlgItem(window_, static_cast<int>(control));
+  SetWindowTextW(child, Utf8ToWide(text).c_str());
+  if (const ControlLayout* layout = AboutLayout.Find(static_cast<int>(control));
+      layout != nullptr && layout->sizesToText) {
+    FitLabelToText(child);
+  }
+}
+
+void Win32AboutWindow::Close() {
+  // The owner comes back first, so that it is the one activated.
+  EnableWindow(owner_, TRUE);
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      // STN_CLICKED and BN_CLICKED are both 0; Escape arrives as IDCANCEL and
+      // leaves like the back button.
+      if (HIWORD(wParam) == 0) {
+        behaviour_.Clicked(LOWORD(wParam) == IDCANCEL ? AboutControl::BackButton
+                                                      : static_cast<AboutControl>(LOWORD(wParam)));
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      const ControlLayout* layout = AboutLayout.Find(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+      SetTextColor(dc, ColourOf(layout != nullptr ? layout->colour : TextColour::System));
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_SETCURSOR:
+      if (const HCURSOR pointer = PointerFor(reinterpret_cast<HWND>(wParam)); pointer != nullptr) {
+        SetCursor(pointer);
+        return TRUE;
+      }
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_DESTROY:
+      window_ = nullptr;
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace ilvorande

@@ -1,0 +1,341 @@
+#include "win32/mainwindow/Win32MainWindow.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "core/mainwindow/MainLayout.h"
+#include "core/mainwindow/MainWindow.h"
+#include "resources/ResourceIds.h"
+#include "win32/helpabout/Win32AboutWindow.h"
+#include "win32/toolkit/Win32Library.h"
+#include "win32/toolkit/Win32Text.h"
+#include "win32/toolkit/WindowScaffold.h"
+
+namespace ilvorande {
+
+namespace {
+
+constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD MainExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+constexpr ControlStyles MainControlStyles{BS_OWNERDRAW, 0};
+// Wide enough for the tooltip's sentence to wrap into a few lines.
+constexpr int TooltipWidthTwips = 4500;
+// Room between the picture and the caption of the quit button.
+constexpr int PictureGapTwips = 45;
+constexpr int IconDesignPixels = 32;
+constexpr UINT WM_CREATE_TOOLTIP = WM_APP + 1;
+
+UniqueIcon LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
+  return UniqueIcon(
+      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ILVORANDE), IMAGE_ICON,
+                                    GetSystemMetrics(metricX), GetSystemMetrics(metricY), 0)));
+}
+
+// Centred on the screen, at the size that the scale asks for.
+RECT CentredFrame(const DpiScale& scale) {
+  const SIZE outer =
+      scale.OuterSize(MainLayout.clientWidth, MainLayout.clientHeight, MainStyle, MainExStyle);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
+  return {left, top, left + outer.cx, top + outer.cy};
+}
+
+bool IsModeButton(int controlId) {
+  const int first = static_cast<int>(ModeButton(0));
+  return controlId >= first && controlId < first + ModeButtonCount;
+}
+
+}  // namespace
+
+std::unique_ptr<Win32MainWindow> Win32MainWindow::Create(HINSTANCE instance, Toolkit& toolkit,
+                                                         Shell& shell) {
+  if (!RegisterWindowClass(instance, Utf8ToWide(MainWindowClassName).c_str(),
+                           OwnedWindowProc<Win32MainWindow>)) {
+    return nullptr;
+  }
+  return std::unique_ptr<Win32MainWindow>(new Win32MainWindow(instance, toolkit, shell));
+}
+
+Win32MainWindow::Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, Shell& shell)
+    : instance_(instance), toolkit_(toolkit), shell_(shell) {
+  for (const auto& control : MainLayout.controls) {
+    pending_[control.id] = {Utf8ToWide(control.caption), !control.disabled};
+  }
+}
+
+Win32MainWindow::~Win32MainWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+HWND Win32MainWindow::Control(MainControl control) const {
+  return GetDlgItem(window_, static_cast<int>(control));
+}
+
+void Win32MainWindow::CreateControls() {
+  fonts_ = MakeFonts(MainLayout, scale_);
+  // Creation order is the order that Tab follows.
+  for (const ControlLayout* control : MainLayout.InTabOrder()) {
+    const ControlValues& values = pending_.at(control->id);
+    const HWND child = CreateControl(window_, *control, values.text, MainControlStyles,
+                                     fonts_[static_cast<std::size_t>(control->font)].get(), scale_);
+    EnableWindow(child, values.enabled ? TRUE : FALSE);
+  }
+  pending_.clear();
+  const HWND option = Control(MainControl::ShortcutOption);
+  SetWindowLongPtrW(option, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  shortcutOptionProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(option, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ShortcutOptionProc)));
+}
+
+void Win32MainWindow::CreateTooltip() {
+  using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  const auto init = SystemFunction<InitFunction>(L"comctl32.dll", "InitCommonControlsEx");
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  if (init == nullptr || !init(&classes)) return;
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                             nullptr, instance_, nullptr);
+  std::wstring text = Utf8ToWide(ShortcutOptionTooltip);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(Control(MainControl::ShortcutOption));
+  tool.lpszText = text.data();
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(TooltipWidthTwips));
+}
+
+void Win32MainWindow::ApplyDpi(UINT dpi) {
+  scale_ = DpiScale(dpi);
+  // The controls let go of the old fonts before they are deleted.
+  auto fonts = MakeFonts(MainLayout, scale_);
+  for (const auto& control : MainLayout.controls) {
+    const HWND child = GetDlgItem(window_, control.id);
+    SendMessageW(child, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(fonts[static_cast<std::size_t>(control.font)].get()),
+                 FALSE);
+    MoveWindow(child, scale_.Pixels(control.left), scale_.Pixels(control.top),
+               scale_.Pixels(control.width), scale_.Pixels(control.height), TRUE);
+    if (control.sizesToText) FitLabelToText(child);
+  }
+  fonts_ = std::move(fonts);
+  if (tooltip_ != nullptr) {
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(TooltipWidthTwips));
+  }
+}
+
+bool Win32MainWindow::Show(int showCommand) {
+  // Created where it will show: moving it afterwards costs a round trip to
+  // the window system.
+  const DpiScale systemScale = DpiScale::OfWindow(nullptr);
+  const RECT frame = CentredFrame(systemScale);
+  CreateWindowExW(MainExStyle, Utf8ToWide(MainWindowClassName).c_str(),
+                  Utf8ToWide(MainLayout.caption).c_str(), MainStyle, frame.left, frame.top,
+                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
+                  this);
+  if (window_ == nullptr) return false;
+  if (scale_.dpi() != systemScale.dpi()) {
+    // On a monitor of its own dpi.
+    const RECT scaled = CentredFrame(scale_);
+    SetWindowPos(window_, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
+                 scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ShowWindow(window_, minimized_ ? SW_SHOWMINIMIZED : showCommand);
+  UpdateWindow(window_);
+  // Nobody hovers before the window is there: the tooltip, and the common
+  // controls library behind it, can wait until it has shown.
+  PostMessageW(window_, WM_CREATE_TOOLTIP, 0, 0);
+  return true;
+}
+
+// Before the window exists these work on the pending values; once it is
+// gone (a switch let a close through) they change nothing.
+std::string Win32MainWindow::Text(MainControl control) {
+  if (window_ != nullptr) return WideToUtf8(WindowText(Control(control)));
+  const auto found = pending_.find(static_cast<int>(control));
+  return found != pending_.end() ? WideToUtf8(found->second.text) : std::string();
+}
+
+void Win32MainWindow::SetText(MainControl control, std::string_view text) {
+  if (window_ == nullptr) {
+    const auto found = pending_.find(static_cast<int>(control));
+    if (found != pending_.end()) found->second.text = Utf8ToWide(text);
+    return;
+  }
+  const HWND child = Control(control);
+  SetWindowTextW(child, Utf8ToWide(text).c_str());
+  if (const ControlLayout* layout = MainLayout.Find(static_cast<int>(control));
+      layout != nullptr && layout->sizesToText) {
+    FitLabelToText(child);
+  }
+}
+
+void Win32MainWindow::Enable(MainControl control) {
+  if (window_ != nullptr) {
+    EnableWindow(Control(control), TRUE);
+  } else if (const auto found = pending_.find(static_cast<int>(control)); found != pending_.end()) {
+    found->second.enabled = true;
+  }
+}
+
+bool Win32MainWindow::IsChecked(MainControl control) {
+  // The option starts unticked, and only the user ticks it.
+  return window_ != nullptr && SendMessageW(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32MainWindow::SetMinimized(bool minimized) {
+  minimized_ = minimized;
+  if (IsWindowVisible(window_)) ShowWindow(window_, minimized ? SW_MINIMIZE : SW_RESTORE);
+}
+
+void Win32MainWindow::ShowProgramIconOnQuitButton() {
+  quitShowsIcon_ = true;
+  if (window_ != nullptr) InvalidateRect(Control(MainControl::QuitButton), nullptr, TRUE);
+}
+
+void Win32MainWindow::ShowAboutModal() {
+  if (window_ == nullptr) return;
+  Win32AboutWindow::ShowModal(instance_, window_, bigIcon_.get(), toolkit_, shell_);
+}
+
+void Win32MainWindow::Close() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+void Win32MainWindow::OnCommand(int controlId) {
+  if (behaviour_ == nullptr) return;
+  if (IsModeButton(controlId)) {
+    behaviour_->ModeButtonClicked(controlId - static_cast<int>(ModeButton(0)));
+    return;
+  }
+  switch (static_cast<MainControl>(controlId)) {
+    case MainControl::HelpButton:
+      behaviour_->HelpClicked();
+      break;
+    case MainControl::AboutButton:
+      behaviour_->AboutClicked();
+      break;
+    case MainControl::QuitButton:
+      behaviour_->QuitClicked();
+      break;
+    case MainControl::RestoreButton:
+      behaviour_->RestoreClicked();
+      break;
+    default:
+      break;
+  }
+}
+
+// Buttons are drawn here so that every system wraps a long caption the same
+// way, at word boundaries across the whole width, and so that the quit
+// button can show its picture centred above the caption.
+void Win32MainWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
+  RECT frame = item.rcItem;
+  const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  DrawFrameControl(item.hDC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  const int shift = pushed ? 1 : 0;
+  const int margin = GetSystemMetrics(SM_CXEDGE) + 1;
+
+  const std::wstring caption = WindowText(item.hwndItem);
+  const int length = static_cast<int>(caption.size());
+  constexpr UINT TextFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
+  const SelectedObject font(item.hDC, fonts_[main_layout::Default].get());
+  RECT textRect{frame.left + margin, 0, frame.right - margin, 0};
+  DrawTextW(item.hDC, caption.c_str(), length, &textRect, TextFormat | DT_CALCRECT);
+  const int textWidth = frame.right - frame.left - 2 * margin;
+  const int textHeight = textRect.bottom - textRect.top;
+
+  const bool hasPicture = quitShowsIcon_ &&
+                          item.CtlID == static_cast<UINT>(MainControl::QuitButton) &&
+                          bigIcon_ != nullptr;
+  const int iconSize = hasPicture ? scale_.FromDesignPixels(IconDesignPixels) : 0;
+  const int gap = hasPicture ? scale_.Pixels(PictureGapTwips) : 0;
+  const int top = frame.top + (frame.bottom - frame.top - iconSize - gap - textHeight) / 2 + shift;
+  if (hasPicture) {
+    const int left = frame.left + (frame.right - frame.left - iconSize) / 2 + shift;
+    DrawIconEx(item.hDC, left, top, bigIcon_.get(), iconSize, iconSize, 0, nullptr, DI_NORMAL);
+  }
+
+  SetBkMode(item.hDC, TRANSPARENT);
+  const auto drawText = [&](int offset, int colour) {
+    RECT at{frame.left + margin + shift + offset, top + iconSize + gap + offset,
+            frame.left + margin + shift + offset + textWidth,
+            top + iconSize + gap + offset + textHeight};
+    SetTextColor(item.hDC, GetSysColor(colour));
+    DrawTextW(item.hDC, caption.c_str(), length, &at, TextFormat);
+  };
+  // Disabled captions are embossed, as the system draws them.
+  if (disabled) drawText(1, COLOR_3DHILIGHT);
+  drawText(0, disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT);
+
+  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+    RECT focus = frame;
+    InflateRect(&focus, -margin - 1, -margin - 1);
+    DrawFocusRect(item.hDC, &focus);
+  }
+}
+
+// The release of any mouse button over the option, seen after the button
+// itself has changed its state on that release.
+LRESULT CALLBACK Win32MainWindow::ShortcutOptionProc(HWND window, UINT message, WPARAM wParam,
+                                                     LPARAM lParam) {
+  auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  const LRESULT result =
+      CallWindowProcW(self->shortcutOptionProc_, window, message, wParam, lParam);
+  if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
+    if (self->behaviour_ != nullptr) self->behaviour_->ShortcutOptionReleased();
+  }
+  return result;
+}
+
+LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      bigIcon_ = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON);
+      smallIcon_ = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON);
+      SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+      SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+      scale_ = DpiScale::OfWindow(window_);
+      CreateControls();
+      focus_ = Control(ModeButton(0));
+      return 0;
+    case WM_CREATE_TOOLTIP:
+      if (tooltip_ == nullptr) CreateTooltip();
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && lParam != 0) OnCommand(LOWORD(wParam));
+      return 0;
+    case WM_DRAWITEM:
+      DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_ACTIVATE:
+      // Keep the focus where the user left it across activations.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (const HWND focus = GetFocus(); focus != nullptr && IsChild(window_, focus)) {
+          focus_ = focus;
+        }
+      } else if (focus_ != nullptr && IsWindowEnabled(focus_)) {
+        SetFocus(focus_);
+      }
+      return 0;
+    case WM_DPICHANGED: {
+      ApplyDpi(HIWORD(wParam));
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_DESTROY:
+      window_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace ilvorande

@@ -1,0 +1,88 @@
+// The main window and its controls as real Win32 windows, built from the
+// main window's layout.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/mainwindow/MainWindowView.h"
+#include "win32/toolkit/DpiScale.h"
+#include "win32/toolkit/ScopedWin.h"
+
+namespace ilvorande {
+
+class MainWindow;
+class Shell;
+class Toolkit;
+
+class Win32MainWindow final : public MainWindowView {
+ public:
+  // The controls exist as values until the window first shows: start-up runs
+  // against them, and a start that ends at once ("/4F") never pays for the
+  // windows. The toolkit and the shell serve the About window.
+  static std::unique_ptr<Win32MainWindow> Create(HINSTANCE instance, Toolkit& toolkit,
+                                                 Shell& shell);
+  ~Win32MainWindow() override;
+  Win32MainWindow(const Win32MainWindow&) = delete;
+  Win32MainWindow& operator=(const Win32MainWindow&) = delete;
+
+  // Where the window's events go.
+  void Attach(MainWindow& behaviour) { behaviour_ = &behaviour; }
+  // Creates the real window from the values that start-up left, and shows it
+  // in the state start-up asked for.
+  bool Show(int showCommand);
+
+  std::string Text(MainControl control) override;
+  void SetText(MainControl control, std::string_view text) override;
+  void Enable(MainControl control) override;
+  bool IsChecked(MainControl control) override;
+  void SetMinimized(bool minimized) override;
+  void ShowProgramIconOnQuitButton() override;
+  void ShowAboutModal() override;
+  void Close() override;
+
+ private:
+  Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, Shell& shell);
+  static LRESULT CALLBACK ShortcutOptionProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
+  template <typename Owner>
+  friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM);
+  void Attached(HWND window) { window_ = window; }
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND Control(MainControl control) const;
+  void CreateControls();
+  void CreateTooltip();
+  // Fonts, places and sizes anew, for a window moved to a monitor of another dpi.
+  void ApplyDpi(UINT dpi);
+  void OnCommand(int controlId);
+  void DrawButton(const DRAWITEMSTRUCT& item) const;
+
+  // A control before the window exists.
+  struct ControlValues {
+    std::wstring text;
+    bool enabled;
+  };
+
+  HINSTANCE instance_;
+  Toolkit& toolkit_;
+  Shell& shell_;
+  MainWindow* behaviour_ = nullptr;
+  std::map<int, ControlValues> pending_;
+  HWND window_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HWND focus_ = nullptr;
+  WNDPROC shortcutOptionProc_ = nullptr;
+  DpiScale scale_;
+  std::vector<UniqueFont> fonts_;
+  UniqueIcon bigIcon_;
+  UniqueIcon smallIcon_;
+  bool quitShowsIcon_ = false;
+  bool minimized_ = false;
+};
+
+}  // namespace ilvorande

@@ -1,0 +1,102 @@
+// Owners for every Win32 handle that the program creates or borrows.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace ilvorande {
+
+struct FontDeleter {
+  void operator()(HFONT font) const { DeleteObject(font); }
+};
+using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+struct IconDeleter {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+struct HandleDeleter {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
+
+struct BitmapDeleter {
+  void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+};
+using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
+
+// A device context of the whole display, from CreateDCA.
+struct DisplayDCDeleter {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using DisplayDC = std::unique_ptr<std::remove_pointer_t<HDC>, DisplayDCDeleter>;
+
+// A window's device context from GetDC, released to its window.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  ~WindowDC() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// An object selected into a device context for one scope.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+  ~SelectedObject() { SelectObject(dc_, previous_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// A COM interface, released at the end of its owner's life.
+template <typename Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  ~ComPtr() {
+    if (pointer_ != nullptr) pointer_->Release();
+  }
+  Interface* operator->() const { return pointer_; }
+  void** out() { return reinterpret_cast<void**>(&pointer_); }
+  explicit operator bool() const { return pointer_ != nullptr; }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+// A text that the shell allocated, freed with the function it names.
+class CoTaskText {
+ public:
+  using FreeFunction = void(WINAPI*)(void*);
+  explicit CoTaskText(FreeFunction free) : free_(free) {}
+  CoTaskText(const CoTaskText&) = delete;
+  CoTaskText& operator=(const CoTaskText&) = delete;
+  ~CoTaskText() {
+    if (text_ != nullptr && free_ != nullptr) free_(text_);
+  }
+  wchar_t** out() { return &text_; }
+  const wchar_t* get() const { return text_; }
+
+ private:
+  FreeFunction free_;
+  wchar_t* text_ = nullptr;
+};
+
+}  // namespace ilvorande

@@ -1,0 +1,18 @@
+// The shell's own link object, desktop folder, environment expansion and
+// opening of addresses, all in UTF-16 so that any path survives.
+#pragma once
+
+#include "core/toolkit/Shell.h"
+
+namespace ilvorande {
+
+class Win32Shell final : public Shell {
+ public:
+  std::optional<std::string> DesktopFolder() override;
+  std::optional<std::string> ExpandEnvironment(std::string_view text) override;
+  void WriteLink(const ShellLink& link) override;
+  void OpenAddress(WindowHandle owner, std::string_view operation, std::string_view address,
+                   std::string_view folder) override;
+};
+
+}  // namespace ilvorande

@@ -1,0 +1,92 @@
+#include "win32/toolkit/WindowScaffold.h"
+
+#include <string>
+
+#include "win32/toolkit/Win32Text.h"
+
+namespace ilvorande {
+
+bool RegisterWindowClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExW(instance, className, &windowClass)) return true;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = className;
+  return RegisterClassExW(&windowClass) != 0;
+}
+
+std::vector<UniqueFont> MakeFonts(const WindowLayout& layout, const DpiScale& scale) {
+  std::vector<UniqueFont> fonts;
+  for (const FontSpec& spec : layout.fonts) {
+    fonts.emplace_back(CreateFontW(scale.FontHeight(spec.centipoints), 0, 0, 0, FW_NORMAL, FALSE,
+                                   spec.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   DEFAULT_PITCH, Utf8ToWide(spec.face).c_str()));
+  }
+  return fonts;
+}
+
+HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view text,
+                   const ControlStyles& styles, HFONT font, const DpiScale& scale) {
+  constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  const wchar_t* className = L"STATIC";
+  DWORD style = Child;
+  DWORD exStyle = 0;
+  switch (control.kind) {
+    case ControlKind::Button:
+      className = L"BUTTON";
+      style |= WS_TABSTOP | styles.button;
+      break;
+    case ControlKind::CheckBox:
+      className = L"BUTTON";
+      // A caption too long for the box wraps onto a second line.
+      style |= WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE;
+      break;
+    case ControlKind::Edit:
+      className = L"EDIT";
+      style |= WS_TABSTOP | ES_AUTOHSCROLL | (control.centred ? ES_CENTER : ES_LEFT);
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case ControlKind::Label:
+      style |= styles.label | SS_NOPREFIX | (control.centred ? SS_CENTER : SS_LEFT);
+      break;
+    case ControlKind::Picture:
+      // An icon static takes the picture's own size: the picture is never scaled.
+      style |= styles.label | SS_ICON;
+      break;
+  }
+  const HWND child = CreateWindowExW(
+      exStyle, className, std::wstring(text).c_str(), style, scale.Pixels(control.left),
+      scale.Pixels(control.top), scale.Pixels(control.width), scale.Pixels(control.height), parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (control.disabled) EnableWindow(child, FALSE);
+  if (control.sizesToText) FitLabelToText(child);
+  return child;
+}
+
+void FitLabelToText(HWND label) {
+  const std::wstring text = WindowText(label);
+  if (text.empty()) return;
+  const WindowDC dc(label);
+  const SelectedObject font(dc.get(),
+                            reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  SetWindowPos(label, nullptr, 0, 0, extent.cx, extent.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(label, nullptr, TRUE);
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+}  // namespace ilvorande

@@ -1,0 +1,59 @@
+// What every window of the program is built with: its class, its window
+// procedure, its fonts and its controls from a layout.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+#include "core/toolkit/Layout.h"
+#include "win32/toolkit/DpiScale.h"
+#include "win32/toolkit/ScopedWin.h"
+
+namespace ilvorande {
+
+// The window procedure of a window owned by a C++ object: the object comes
+// with CreateWindowExW's last argument, learns its handle before any other
+// message, and receives every message until the window is gone.
+// Owner needs: void Attached(HWND) and
+// LRESULT HandleMessage(HWND, UINT, WPARAM, LPARAM), reachable from here.
+template <typename Owner>
+LRESULT CALLBACK OwnedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* owner = static_cast<Owner*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    owner->Attached(window);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+  }
+  auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (owner == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return owner->HandleMessage(window, message, wParam, lParam);
+}
+
+// Registers the class once per process; false when the system refuses it.
+bool RegisterWindowClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure);
+
+// The layout's fonts at that scale, in the layout's order.
+std::vector<UniqueFont> MakeFonts(const WindowLayout& layout, const DpiScale& scale);
+
+// The window classes and styles of each kind of control.
+struct ControlStyles {
+  DWORD button;
+  DWORD label;
+};
+
+// One child control at its place at that scale, in its font.
+HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view text,
+                   const ControlStyles& styles, HFONT font, const DpiScale& scale);
+
+// A label that sizes itself to its text: it grows or shrinks to the right
+// from its left edge. An empty text keeps the label as it is.
+void FitLabelToText(HWND label);
+
+std::wstring WindowText(HWND window);
+
+}  // namespace ilvorande
