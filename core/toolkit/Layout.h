@@ -52,12 +52,22 @@ struct WindowLayout {
     return found != controls.end() ? &*found : nullptr;
   }
 
-  // The controls in the order that Tab follows.
-  std::vector<const ControlLayout*> InTabOrder() const {
+  // The order to create the controls in, which is also the order from front
+  // to back: those that take the focus in the order that Tab follows, then
+  // the labels and pictures, so that a text box lies in front of a label
+  // that reaches behind it.
+  std::vector<const ControlLayout*> InCreationOrder() const {
     std::vector<const ControlLayout*> ordered;
     for (const auto& control : controls) ordered.push_back(&control);
-    std::ranges::stable_sort(ordered, {}, &ControlLayout::tabPlace);
+    std::ranges::stable_sort(ordered, [](const ControlLayout* a, const ControlLayout* b) {
+      const bool aFocusable = TakesFocus(a->kind), bFocusable = TakesFocus(b->kind);
+      return aFocusable != bFocusable ? aFocusable : a->tabPlace < b->tabPlace;
+    });
     return ordered;
+  }
+
+  static constexpr bool TakesFocus(ControlKind kind) {
+    return kind != ControlKind::Label && kind != ControlKind::Picture;
   }
 };
 

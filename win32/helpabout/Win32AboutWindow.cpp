@@ -52,9 +52,8 @@ COLORREF ColourOf(TextColour colour) {
 
 }  // namespace
 
-void Win32AboutWindow::ShowModal(HINSTANCE instance, HWND owner, HICON programIcon,
-                                 Toolkit& toolkit, Shell& shell) {
-  Win32AboutWindow about(instance, owner, programIcon, toolkit, shell);
+void Win32AboutWindow::ShowModal(HINSTANCE instance, HWND owner, Toolkit& toolkit, Shell& shell) {
+  Win32AboutWindow about(instance, owner, toolkit, shell);
   if (!about.CreateAndLoad()) return;
   EnableWindow(owner, FALSE);
   ShowWindow(about.window_, SW_SHOWNORMAL);
@@ -70,11 +69,9 @@ void Win32AboutWindow::ShowModal(HINSTANCE instance, HWND owner, HICON programIc
   EnableWindow(owner, TRUE);
 }
 
-Win32AboutWindow::Win32AboutWindow(HINSTANCE instance, HWND owner, HICON programIcon,
-                                   Toolkit& toolkit, Shell& shell)
+Win32AboutWindow::Win32AboutWindow(HINSTANCE instance, HWND owner, Toolkit& toolkit, Shell& shell)
     : instance_(instance),
       owner_(owner),
-      programIcon_(programIcon),
       scale_(DpiScale::OfWindow(owner)),
       behaviour_(*this, toolkit, shell),
       webPointer_(MakePointer(instance, IDI_POINTER_LINK, WebPointerHotSpot)),
@@ -94,12 +91,14 @@ bool Win32AboutWindow::CreateAndLoad() {
                   nullptr, instance_, this);
   if (window_ == nullptr) return false;
   fonts_ = MakeFonts(AboutLayout, scale_);
-  // Creation order is tab order; it also puts the statement in front of the
-  // web address where the two overlap.
-  for (const ControlLayout* control : AboutLayout.InTabOrder()) {
+  // The statement, before the web address in tab order, lies in front of it
+  // where the two overlap.
+  for (const ControlLayout* control : AboutLayout.InCreationOrder()) {
     CreateControl(window_, *control, Utf8ToWide(control->caption), AboutControlStyles,
                   fonts_[static_cast<std::size_t>(control->font)].get(), scale_);
   }
+  MakeRoomForTexts(window_, AboutLayout, scale_);
+  focus_ = GetDlgItem(window_, static_cast<int>(AboutControl::BackButton));
   Centre();
   behaviour_.Load();
   return window_ != nullptr;
@@ -129,11 +128,23 @@ HCURSOR Win32AboutWindow::PointerFor(HWND control) const {
   return nullptr;
 }
 
+// The main window's icon, at this window's scale.
 void Win32AboutWindow::ShowProgramIcon() {
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcon_));
+  programIcon_ = LoadProgramIcon(instance_, scale_.FromDesignPixels(ProgramIconDesignPixels));
+  const auto icon = reinterpret_cast<LPARAM>(programIcon_.get());
+  SendMessageW(window_, WM_SETICON, ICON_BIG, icon);
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, icon);
   SendDlgItemMessageW(window_, static_cast<int>(AboutControl::Picture), STM_SETICON,
-                      reinterpret_cast<WPARAM>(programIcon_), 0);
+                      static_cast<WPARAM>(icon), 0);
+}
+
+void Win32AboutWindow::ApplyDpi(UINT dpi) {
+  scale_ = DpiScale(dpi);
+  // The controls let go of the old fonts before they are deleted.
+  auto fonts = MakeFonts(AboutLayout, scale_);
+  RescaleControls(window_, AboutLayout, fonts, scale_);
+  fonts_ = std::move(fonts);
+  ShowProgramIcon();
 }
 
 void Win32AboutWindow::SetText(AboutControl control, std::string_view text) {
@@ -174,6 +185,24 @@ LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
         return TRUE;
       }
       return DefWindowProcW(window, message, wParam, lParam);
+    case WM_ACTIVATE:
+      // The focus goes back where the user left it, at first on the back button.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (const HWND focus = GetFocus(); focus != nullptr && IsChild(window_, focus)) {
+          focus_ = focus;
+        }
+      } else if (focus_ != nullptr) {
+        SetFocus(focus_);
+      }
+      return 0;
+    case WM_DPICHANGED: {
+      ApplyDpi(HIWORD(wParam));
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_CLOSE:
       Close();
       return 0;

@@ -14,8 +14,7 @@ namespace ilvorande {
 class Win32AboutWindow final : public AboutView {
  public:
   // Creates, loads and shows the window; returns once it has closed.
-  static void ShowModal(HINSTANCE instance, HWND owner, HICON programIcon, Toolkit& toolkit,
-                        Shell& shell);
+  static void ShowModal(HINSTANCE instance, HWND owner, Toolkit& toolkit, Shell& shell);
 
   Win32AboutWindow(const Win32AboutWindow&) = delete;
   Win32AboutWindow& operator=(const Win32AboutWindow&) = delete;
@@ -27,11 +26,11 @@ class Win32AboutWindow final : public AboutView {
   WindowHandle Handle() override { return reinterpret_cast<WindowHandle>(window_); }
 
  private:
-  Win32AboutWindow(HINSTANCE instance, HWND owner, HICON programIcon, Toolkit& toolkit,
-                   Shell& shell);
+  Win32AboutWindow(HINSTANCE instance, HWND owner, Toolkit& toolkit, Shell& shell);
   bool CreateAndLoad();
   void Centre();
   HCURSOR PointerFor(HWND control) const;
+  void ApplyDpi(UINT dpi);
 
   template <typename Owner>
   friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -40,12 +39,13 @@ class Win32AboutWindow final : public AboutView {
 
   HINSTANCE instance_;
   HWND owner_;
-  HICON programIcon_;
   HWND window_ = nullptr;
   DpiScale scale_;
   AboutWindow behaviour_;
   std::vector<UniqueFont> fonts_;
+  UniqueIcon programIcon_;
   UniqueIcon webPointer_, mailPointer_;
+  HWND focus_ = nullptr;
 };
 
 }  // namespace ilvorande

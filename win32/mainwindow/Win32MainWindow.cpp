@@ -6,8 +6,8 @@
 
 #include "core/mainwindow/MainLayout.h"
 #include "core/mainwindow/MainWindow.h"
-#include "resources/ResourceIds.h"
 #include "win32/helpabout/Win32AboutWindow.h"
+#include "win32/toolkit/ButtonLook.h"
 #include "win32/toolkit/Win32Library.h"
 #include "win32/toolkit/Win32Text.h"
 #include "win32/toolkit/WindowScaffold.h"
@@ -18,19 +18,13 @@ namespace {
 
 constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD MainExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
-constexpr ControlStyles MainControlStyles{BS_OWNERDRAW, 0};
+constexpr ControlStyles MainControlStyles{BS_PUSHBUTTON | BS_MULTILINE, 0};
 // Wide enough for the tooltip's sentence to wrap into a few lines.
 constexpr int TooltipWidthTwips = 4500;
 // Room between the picture and the caption of the quit button.
 constexpr int PictureGapTwips = 45;
-constexpr int IconDesignPixels = 32;
+constexpr int SmallIconDesignPixels = 16;
 constexpr UINT WM_CREATE_TOOLTIP = WM_APP + 1;
-
-UniqueIcon LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
-  return UniqueIcon(
-      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ILVORANDE), IMAGE_ICON,
-                                    GetSystemMetrics(metricX), GetSystemMetrics(metricY), 0)));
-}
 
 // Centred on the screen, at the size that the scale asks for.
 RECT CentredFrame(const DpiScale& scale) {
@@ -39,6 +33,11 @@ RECT CentredFrame(const DpiScale& scale) {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
   return {left, top, left + outer.cx, top + outer.cy};
+}
+
+bool IsPushButton(int controlId) {
+  const ControlLayout* layout = MainLayout.Find(controlId);
+  return layout != nullptr && layout->kind == ControlKind::Button;
 }
 
 bool IsModeButton(int controlId) {
@@ -74,14 +73,14 @@ HWND Win32MainWindow::Control(MainControl control) const {
 
 void Win32MainWindow::CreateControls() {
   fonts_ = MakeFonts(MainLayout, scale_);
-  // Creation order is the order that Tab follows.
-  for (const ControlLayout* control : MainLayout.InTabOrder()) {
+  for (const ControlLayout* control : MainLayout.InCreationOrder()) {
     const ControlValues& values = pending_.at(control->id);
     const HWND child = CreateControl(window_, *control, values.text, MainControlStyles,
                                      fonts_[static_cast<std::size_t>(control->font)].get(), scale_);
     EnableWindow(child, values.enabled ? TRUE : FALSE);
   }
   pending_.clear();
+  MakeRoomForTexts(window_, MainLayout, scale_);
   const HWND option = Control(MainControl::ShortcutOption);
   SetWindowLongPtrW(option, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   shortcutOptionProc_ = reinterpret_cast<WNDPROC>(
@@ -109,21 +108,21 @@ void Win32MainWindow::CreateTooltip() {
 
 void Win32MainWindow::ApplyDpi(UINT dpi) {
   scale_ = DpiScale(dpi);
+  LoadIcons();
   // The controls let go of the old fonts before they are deleted.
   auto fonts = MakeFonts(MainLayout, scale_);
-  for (const auto& control : MainLayout.controls) {
-    const HWND child = GetDlgItem(window_, control.id);
-    SendMessageW(child, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(fonts[static_cast<std::size_t>(control.font)].get()),
-                 FALSE);
-    MoveWindow(child, scale_.Pixels(control.left), scale_.Pixels(control.top),
-               scale_.Pixels(control.width), scale_.Pixels(control.height), TRUE);
-    if (control.sizesToText) FitLabelToText(child);
-  }
+  RescaleControls(window_, MainLayout, fonts, scale_);
   fonts_ = std::move(fonts);
   if (tooltip_ != nullptr) {
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(TooltipWidthTwips));
   }
+}
+
+void Win32MainWindow::LoadIcons() {
+  bigIcon_ = LoadProgramIcon(instance_, scale_.FromDesignPixels(ProgramIconDesignPixels));
+  smallIcon_ = LoadProgramIcon(instance_, scale_.FromDesignPixels(SmallIconDesignPixels));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 }
 
 bool Win32MainWindow::Show(int showCommand) {
@@ -197,11 +196,17 @@ void Win32MainWindow::ShowProgramIconOnQuitButton() {
 
 void Win32MainWindow::ShowAboutModal() {
   if (window_ == nullptr) return;
-  Win32AboutWindow::ShowModal(instance_, window_, bigIcon_.get(), toolkit_, shell_);
+  Win32AboutWindow::ShowModal(instance_, window_, toolkit_, shell_);
 }
 
 void Win32MainWindow::Close() {
   if (window_ != nullptr) DestroyWindow(window_);
+}
+
+void Win32MainWindow::RestoreFocus() {
+  const HWND focus = GetFocus();
+  if (focus != nullptr && IsChild(window_, focus)) return;
+  if (focus_ != nullptr && IsWindowEnabled(focus_)) SetFocus(focus_);
 }
 
 void Win32MainWindow::OnCommand(int controlId) {
@@ -228,54 +233,44 @@ void Win32MainWindow::OnCommand(int controlId) {
   }
 }
 
-// Buttons are drawn here so that every system wraps a long caption the same
-// way, at word boundaries across the whole width, and so that the quit
-// button can show its picture centred above the caption.
-void Win32MainWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
-  RECT frame = item.rcItem;
-  const bool pushed = (item.itemState & ODS_SELECTED) != 0;
-  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-  DrawFrameControl(item.hDC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-  const int shift = pushed ? 1 : 0;
+// Where the system cannot show a caption in full (Wine wraps "Info Ligne de
+// commande" within half its button and cuts a word) or a picture above it,
+// the button's content is drawn here, on the system's own background and
+// frame; every other button is left entirely to the system.
+LRESULT Win32MainWindow::DrawButtonContent(const NMCUSTOMDRAW& draw) const {
+  const bool isQuit = draw.hdr.idFrom == static_cast<UINT_PTR>(MainControl::QuitButton);
+  const HICON picture = isQuit && quitShowsIcon_ ? bigIcon_.get() : nullptr;
+  const std::wstring caption = WindowText(draw.hdr.hwndFrom);
+  RECT content = draw.rc;
   const int margin = GetSystemMetrics(SM_CXEDGE) + 1;
+  InflateRect(&content, -margin, -margin);
+  const SIZE oneLine = TextExtent(draw.hdr.hwndFrom);
+  if (picture == nullptr && oneLine.cx <= content.right - content.left) return CDRF_DODEFAULT;
 
-  const std::wstring caption = WindowText(item.hwndItem);
-  const int length = static_cast<int>(caption.size());
-  constexpr UINT TextFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
-  const SelectedObject font(item.hDC, fonts_[main_layout::Default].get());
-  RECT textRect{frame.left + margin, 0, frame.right - margin, 0};
-  DrawTextW(item.hDC, caption.c_str(), length, &textRect, TextFormat | DT_CALCRECT);
-  const int textWidth = frame.right - frame.left - 2 * margin;
-  const int textHeight = textRect.bottom - textRect.top;
-
-  const bool hasPicture = quitShowsIcon_ &&
-                          item.CtlID == static_cast<UINT>(MainControl::QuitButton) &&
-                          bigIcon_ != nullptr;
-  const int iconSize = hasPicture ? scale_.FromDesignPixels(IconDesignPixels) : 0;
-  const int gap = hasPicture ? scale_.Pixels(PictureGapTwips) : 0;
-  const int top = frame.top + (frame.bottom - frame.top - iconSize - gap - textHeight) / 2 + shift;
-  if (hasPicture) {
-    const int left = frame.left + (frame.right - frame.left - iconSize) / 2 + shift;
-    DrawIconEx(item.hDC, left, top, bigIcon_.get(), iconSize, iconSize, 0, nullptr, DI_NORMAL);
+  const ButtonLook look(draw.hdr.hwndFrom);
+  const ButtonState state = StateOf(draw.uItemState);
+  if (state == ButtonState::Pressed && !look.themed()) OffsetRect(&content, 1, 1);
+  const SelectedObject font(
+      draw.hdc, reinterpret_cast<HGDIOBJ>(SendMessageW(draw.hdr.hwndFrom, WM_GETFONT, 0, 0)));
+  const SIZE text = look.MeasureWrapped(draw.hdc, caption, content.right - content.left);
+  const int iconSize = picture != nullptr ? scale_.FromDesignPixels(ProgramIconDesignPixels) : 0;
+  const int gap = picture != nullptr ? scale_.Pixels(PictureGapTwips) : 0;
+  const int top = content.top + (content.bottom - content.top - iconSize - gap - text.cy) / 2;
+  if (picture != nullptr) {
+    const int left = content.left + (content.right - content.left - iconSize) / 2;
+    DrawIconEx(draw.hdc, left, top, picture, iconSize, iconSize, 0, nullptr, DI_NORMAL);
   }
+  RECT textPlace{content.left, top + iconSize + gap, content.right, top + iconSize + gap + text.cy};
+  look.DrawWrapped(draw.hdc, caption, textPlace, state);
 
-  SetBkMode(item.hDC, TRANSPARENT);
-  const auto drawText = [&](int offset, int colour) {
-    RECT at{frame.left + margin + shift + offset, top + iconSize + gap + offset,
-            frame.left + margin + shift + offset + textWidth,
-            top + iconSize + gap + offset + textHeight};
-    SetTextColor(item.hDC, GetSysColor(colour));
-    DrawTextW(item.hDC, caption.c_str(), length, &at, TextFormat);
-  };
-  // Disabled captions are embossed, as the system draws them.
-  if (disabled) drawText(1, COLOR_3DHILIGHT);
-  drawText(0, disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT);
-
-  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
-    RECT focus = frame;
+  const bool cuesHidden =
+      (SendMessageW(draw.hdr.hwndFrom, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+  if ((draw.uItemState & CDIS_FOCUS) != 0 && !cuesHidden) {
+    RECT focus = draw.rc;
     InflateRect(&focus, -margin - 1, -margin - 1);
-    DrawFocusRect(item.hDC, &focus);
+    DrawFocusRect(draw.hdc, &focus);
   }
+  return CDRF_SKIPDEFAULT;
 }
 
 // The release of any mouse button over the option, seen after the button
@@ -294,11 +289,8 @@ LRESULT CALLBACK Win32MainWindow::ShortcutOptionProc(HWND window, UINT message, 
 LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      bigIcon_ = LoadProgramIcon(instance_, SM_CXICON, SM_CYICON);
-      smallIcon_ = LoadProgramIcon(instance_, SM_CXSMICON, SM_CYSMICON);
-      SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-      SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
       scale_ = DpiScale::OfWindow(window_);
+      LoadIcons();
       CreateControls();
       focus_ = Control(ModeButton(0));
       return 0;
@@ -308,18 +300,28 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && lParam != 0) OnCommand(LOWORD(wParam));
       return 0;
-    case WM_DRAWITEM:
-      DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
+    case WM_NOTIFY: {
+      const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
+      if (draw.hdr.code == NM_CUSTOMDRAW && draw.dwDrawStage == CDDS_PREPAINT &&
+          IsPushButton(static_cast<int>(draw.hdr.idFrom))) {
+        return DrawButtonContent(draw);
+      }
+      return CDRF_DODEFAULT;
+    }
     case WM_ACTIVATE:
-      // Keep the focus where the user left it across activations.
+      // Keep the focus where the user left it across activations. A window
+      // active but minimised gives no button the focus: a key pressed then
+      // would switch the display unseen.
       if (LOWORD(wParam) == WA_INACTIVE) {
         if (const HWND focus = GetFocus(); focus != nullptr && IsChild(window_, focus)) {
           focus_ = focus;
         }
-      } else if (focus_ != nullptr && IsWindowEnabled(focus_)) {
-        SetFocus(focus_);
+      } else if (HIWORD(wParam) == 0) {
+        RestoreFocus();
       }
+      return 0;
+    case WM_SIZE:
+      if (wParam == SIZE_RESTORED && GetActiveWindow() == window_) RestoreFocus();
       return 0;
     case WM_DPICHANGED: {
       ApplyDpi(HIWORD(wParam));

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <map>
 #include <memory>
@@ -59,8 +61,11 @@ class Win32MainWindow final : public MainWindowView {
   void CreateTooltip();
   // Fonts, places and sizes anew, for a window moved to a monitor of another dpi.
   void ApplyDpi(UINT dpi);
+  // The icons at the window's scale, in its title bar too.
+  void LoadIcons();
+  void RestoreFocus();
   void OnCommand(int controlId);
-  void DrawButton(const DRAWITEMSTRUCT& item) const;
+  LRESULT DrawButtonContent(const NMCUSTOMDRAW& draw) const;
 
   // A control before the window exists.
   struct ControlValues {

@@ -1,7 +1,9 @@
 #include "win32/toolkit/WindowScaffold.h"
 
+#include <algorithm>
 #include <string>
 
+#include "resources/ResourceIds.h"
 #include "win32/toolkit/Win32Text.h"
 
 namespace ilvorande {
@@ -69,17 +71,82 @@ HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view 
   return child;
 }
 
-void FitLabelToText(HWND label) {
-  const std::wstring text = WindowText(label);
-  if (text.empty()) return;
-  const WindowDC dc(label);
+SIZE TextExtent(HWND control) {
+  const std::wstring text = WindowText(control);
+  const WindowDC dc(control);
   const SelectedObject font(dc.get(),
-                            reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+                            reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
   SIZE extent{};
   GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  return extent;
+}
+
+void FitLabelToText(HWND label) {
+  if (GetWindowTextLengthW(label) == 0) return;
+  const SIZE extent = TextExtent(label);
   SetWindowPos(label, nullptr, 0, 0, extent.cx, extent.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(label, nullptr, TRUE);
+}
+
+void RescaleControls(HWND parent, const WindowLayout& layout, const std::vector<UniqueFont>& fonts,
+                     const DpiScale& scale) {
+  for (const auto& control : layout.controls) {
+    const HWND child = GetDlgItem(parent, control.id);
+    SendMessageW(child, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(fonts[static_cast<std::size_t>(control.font)].get()),
+                 FALSE);
+    MoveWindow(child, scale.Pixels(control.left), scale.Pixels(control.top),
+               scale.Pixels(control.width), scale.Pixels(control.height), TRUE);
+    if (control.sizesToText) FitLabelToText(child);
+  }
+  MakeRoomForTexts(parent, layout, scale);
+}
+
+namespace {
+
+RECT PlaceInParent(HWND child) {
+  RECT place{};
+  GetWindowRect(child, &place);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+// The self-sizing label that stands before this one on its row, if any.
+const ControlLayout* LabelBefore(const WindowLayout& layout, const ControlLayout& label) {
+  const ControlLayout* before = nullptr;
+  for (const auto& other : layout.controls) {
+    if (other.sizesToText && other.top == label.top && other.left < label.left &&
+        (before == nullptr || other.left > before->left)) {
+      before = &other;
+    }
+  }
+  return before;
+}
+
+}  // namespace
+
+void MakeRoomForTexts(HWND parent, const WindowLayout& layout, const DpiScale& scale) {
+  if (scale.dpi() == DesignDpi) return;
+  for (const auto& control : layout.controls) {
+    if (control.kind != ControlKind::Label || control.centred) continue;
+    const HWND label = GetDlgItem(parent, control.id);
+    RECT place = PlaceInParent(label);
+    if (const ControlLayout* before =
+            control.sizesToText ? LabelBefore(layout, control) : nullptr) {
+      const RECT beforePlace = PlaceInParent(GetDlgItem(parent, before->id));
+      const int gap = scale.Pixels(control.left - (before->left + before->width));
+      place.left = std::max<LONG>(place.left, beforePlace.right + gap);
+    }
+    const LONG width = std::max<LONG>(place.right - place.left, TextExtent(label).cx);
+    SetWindowPos(label, nullptr, place.left, place.top, width, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+UniqueIcon LoadProgramIcon(HINSTANCE instance, int size) {
+  return UniqueIcon(static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(IDI_ILVORANDE), IMAGE_ICON, size, size, 0)));
 }
 
 std::wstring WindowText(HWND window) {

@@ -54,6 +54,24 @@ HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view 
 // from its left edge. An empty text keeps the label as it is.
 void FitLabelToText(HWND label);
 
+// Fonts, places and sizes of every control anew, for a window that has moved
+// to a monitor of another dpi.
+void RescaleControls(HWND parent, const WindowLayout& layout, const std::vector<UniqueFont>& fonts,
+                     const DpiScale& scale);
+
+// Text does not scale exactly with the layout: away from the design's dpi, a
+// label too narrow for its text grows to the right, and a self-sizing label
+// that follows another on its row moves right to keep the design's gap.
+void MakeRoomForTexts(HWND parent, const WindowLayout& layout, const DpiScale& scale);
+
+// The size of a control's text in its font, on one line.
+SIZE TextExtent(HWND control);
+
 std::wstring WindowText(HWND window);
+
+// The program's own icon, drawn at size x size pixels.
+UniqueIcon LoadProgramIcon(HINSTANCE instance, int size);
+// The icon's size at 96 dpi, as the title bar's big icon and as a picture.
+inline constexpr int ProgramIconDesignPixels = 32;
 
 }  // namespace ilvorande
