@@ -20,12 +20,13 @@ if [[ -n ${DISPLAY:-} ]]; then
     # window manager should draw these.
     export WINEPREFIX=$BUILD_DIR/wineprefix-desktop
     wine_prefix_init desktop
-    exec "$WINE" "$exe" "$@"
+    on_exit stop_wine
+    run_child "$WINE" "$exe" "$@"
+    exit
 fi
 
 shot=$BUILD_DIR/screenshot.png
 timeout_s=${RUN_WINDOW_TIMEOUT:-30}
-watcher=''
 
 current_mode() {
     xrandr -q 2>/dev/null | sed -n 's/^Screen 0:.* current \([0-9]*\) x \([0-9]*\),.*/\1x\2/p'
@@ -56,19 +57,13 @@ screenshot_when_shown() {
 }
 
 start_session "$BUILD_DIR/xstate-run"
-# shellcheck disable=SC2317  # run from the trap
-end_run() {
-    [[ -z $watcher ]] || kill "$watcher" 2>/dev/null || true
-    stop_session
-}
-trap end_run EXIT
 rm -f "$shot"
-
 echo "Mode at start: $(current_mode)"
 screenshot_when_shown &
-watcher=$!
-run_in_session "$WINE" "$exe" "$@"
+# Its window is gone when the program ends: a capture not finished by then
+# will not be.
+on_exit kill_tree "$!"
+status=0
+run_child "$WINE" "$exe" "$@" || status=$?
 echo "Mode at end: $(current_mode)"
-# Its window is gone: a capture not finished by now will not be, and the
-# exit ends the watcher.
-exit "$session_status"
+exit "$status"

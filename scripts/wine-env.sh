@@ -60,42 +60,78 @@ wine_prefix_init() {
     fi
 }
 
-# A virtual display in STATEDIR and this prefix ready on it, with DISPLAY
-# exported; this prefix's Wine and the display are ended when the calling
-# script exits, and INT or TERM end the command of run_in_session at once.
+# Adds CMD to the clean-ups, which run in reverse order when the script exits,
+# whatever the cause: INT, TERM and HUP end the script with 128+signal.
+#   on_exit CMD [ARGS...]
+exit_cmds=()
+running_child=''
+on_exit() {
+    local cmd
+    printf -v cmd '%q ' "$@"
+    exit_cmds+=("$cmd")
+    trap_exit
+}
+
+trap_exit() {
+    trap run_exit_cmds EXIT
+    local sig
+    # shellcheck disable=SC2064  # the signal's name, now
+    for sig in INT TERM HUP; do trap "exit_on_signal $sig" "$sig"; done
+}
+
+# shellcheck disable=SC2317  # run from traps
+run_exit_cmds() {
+    trap '' INT TERM HUP  # a second Ctrl-C must not cut the clean-up short
+    local i
+    for ((i = ${#exit_cmds[@]} - 1; i >= 0; i--)); do eval "${exit_cmds[i]}" || true; done
+}
+
+# shellcheck disable=SC2317  # run from traps
+exit_on_signal() {
+    if [[ -n $running_child ]]; then
+        # TERM whatever the signal: a background command ignores INT.
+        kill_tree "$running_child"
+        wait "$running_child" || true
+    fi
+    exit $((128 + $(kill -l "$1")))
+}
+
+# TERM to PID and its descendants, each listed before it can lose its parent.
+kill_tree() {
+    local kids kid
+    kids=$(cat /proc/"$1"/task/*/children 2>/dev/null) || true
+    kill -TERM "$1" 2>/dev/null || true
+    for kid in $kids; do kill_tree "$kid"; done
+}
+
+# Runs CMD in the background and returns its status, so that a signal to the
+# script ends CMD and all it started at once rather than after it.
+#   run_child CMD [ARGS...]
+run_child() {
+    trap_exit
+    "$@" <&0 &
+    running_child=$!
+    local status=0
+    wait "$running_child" || status=$?
+    running_child=''
+    return "$status"
+}
+
+# Ends this prefix's Wine: WINEPREFIX selects the wineserver.
+stop_wine() {
+    wineserver -k >/dev/null 2>&1
+    wineserver -w >/dev/null 2>&1
+}
+
+# A virtual display in STATEDIR, exported as DISPLAY, and the prefix ready on
+# it; the prefix's Wine and the display end when the script exits.
 #   start_session STATEDIR
 start_session() {
-    session_state=$1
-    session_child=''
-    trap stop_session EXIT
-    trap 'end_session_on_signal INT 130' INT
-    trap 'end_session_on_signal TERM 143' TERM
-    DISPLAY=$("$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh" start "$session_state")
+    local scripts_dir
+    scripts_dir=$(dirname "${BASH_SOURCE[0]}")
+    on_exit "$scripts_dir/virtual-display.sh" stop "$1"
+    on_exit stop_wine
+    DISPLAY=$("$scripts_dir/virtual-display.sh" start "$1")
     export DISPLAY
     wine_prefix_init  # a prefix for the virtual display
-}
-
-# shellcheck disable=SC2317  # run from traps
-stop_session() {
-    # Only this prefix's processes: WINEPREFIX selects the wineserver.
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
-    "$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh" stop "$session_state" || true
-}
-
-# shellcheck disable=SC2317  # run from traps
-end_session_on_signal() {
-    [[ -z $session_child ]] || kill "-$1" "$session_child" 2>/dev/null || true
-    exit "$2"
-}
-
-# Runs CMD in the background, so that a signal ends it now rather than after
-# it, and sets session_status to its exit status.
-#   run_in_session CMD [ARGS...]
-run_in_session() {
-    "$@" <&0 &
-    session_child=$!
-    session_status=0
-    wait "$session_child" || session_status=$?
-    session_child=''
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs CMD with DISPLAY on a virtual X server of its own and a ready Wine
-# prefix, both inside BUILD_DIR; always cleans up; exits with CMD's status.
+# prefix, both inside BUILD_DIR; ends all it started, also when stopped by a
+# signal; exits with CMD's status.
 #   scripts/with-test-env.sh CMD [ARGS...]
 set -euo pipefail
 
@@ -17,5 +18,4 @@ start_session "$BUILD_DIR/xstate"
 # needs not, when one is already running for this prefix).
 wineserver -p 2>/dev/null || true
 
-run_in_session "$@"
-exit "$session_status"
+run_child "$@"
