@@ -6,10 +6,9 @@
 # window's first look is saved to BUILD_DIR/screenshot.png.
 set -euo pipefail
 
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/wine-env.sh
-source "$here/wine-env.sh"
-exe=${ILVORANDE_EXE:-$BUILD_DIR/windows/Ilvorande.exe}
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+exe=$BUILD_DIR/windows/Ilvorande.exe
 if [[ ! -f $exe ]]; then
     echo "run.sh: $exe not found; build it first" >&2
     exit 1
@@ -18,15 +17,12 @@ fi
 if [[ -n ${DISPLAY:-} ]]; then
     # A prefix of its own: the test prefix draws its own frames, a desktop's
     # window manager should draw these.
-    export WINEPREFIX=$BUILD_DIR/wineprefix-desktop
     wine_prefix_init desktop
-    on_exit stop_wine
-    run_child "$WINE" "$exe" "$@"
+    run_child wine_env wine "$exe" "$@"
     exit
 fi
 
 shot=$BUILD_DIR/screenshot.png
-timeout_s=${RUN_WINDOW_TIMEOUT:-30}
 
 current_mode() {
     xrandr -q 2>/dev/null | sed -n 's/^Screen 0:.* current \([0-9]*\) x \([0-9]*\),.*/\1x\2/p'
@@ -35,15 +31,14 @@ current_mode() {
 # Waits for the window to be mapped, then for two identical captures in a row
 # (painting done), and saves the last one.
 screenshot_when_shown() {
-    local deadline=$((SECONDS + timeout_s)) win='' tmp=$BUILD_DIR/.screenshot
+    local deadline=$((SECONDS + 30)) win='' tmp=$BUILD_DIR/.screenshot
     until win=$(xdotool search --onlyvisible --name '^Ilvorande$' 2>/dev/null | head -n1) && [[ -n $win ]]; do
         if ((SECONDS >= deadline)); then
-            echo "run.sh: no window named Ilvorande within ${timeout_s}s" >&2
+            echo "run.sh: no window named Ilvorande within 30 s" >&2
             return 1
         fi
         sleep 0.1
     done
-    rm -f "$tmp.a.ppm" "$tmp.b.ppm"
     import -window "$win" "ppm:$tmp.a.ppm" 2>/dev/null || return 1
     while ((SECONDS < deadline)); do
         sleep 0.1
@@ -64,6 +59,6 @@ screenshot_when_shown &
 # will not be.
 on_exit kill_tree "$!"
 status=0
-run_child "$WINE" "$exe" "$@" || status=$?
+run_child wine_env wine "$exe" "$@" || status=$?
 echo "Mode at end: $(current_mode)"
 exit "$status"

@@ -1,70 +1,19 @@
 #!/usr/bin/env bash
-# Sourced: a Wine environment kept inside BUILD_DIR (default: the repository's
-# build/), so that the user's own ~/.wine and HOME are never touched.
-#   BUILD_DIR=... source scripts/wine-env.sh; wine_prefix_init
-set -euo pipefail
+# Sourced by the scripts: the build folder, clean-ups that compose, and a Wine
+# environment kept inside the build folder, so that the user's own ~/.wine and
+# HOME are never touched. Sourcing changes no shell option and no variable of
+# the environment; commands get Wine's environment through wine_env.
 
-BUILD_DIR=${BUILD_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}
-mkdir -p "$BUILD_DIR"
-BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
-export BUILD_DIR
-
-export WINEPREFIX=$BUILD_DIR/wineprefix
-export WINEARCH=win64
-export WINEDEBUG=-all
-# No Mono or Gecko: their installers would prompt and need the network.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-# Debian's `wine` runs 64-bit programs through wine64 when wine32 is absent.
-export WINE=wine
-
-# Wine's desktop folder is $HOME/Desktop when it exists.
-export HOME=$BUILD_DIR/home
-export XDG_CONFIG_HOME=$HOME/.config
-export XDG_DATA_HOME=$HOME/.local/share
-export XDG_CACHE_HOME=$HOME/.cache
-export XDG_STATE_HOME=$HOME/.local/state
-export XDG_DESKTOP_DIR=$HOME/Desktop
-export XDG_RUNTIME_DIR=$HOME/.runtime
-mkdir -p "$HOME/Desktop" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" \
-    "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-# Creates the prefix once, then makes its settings current.
-# Without a window manager nobody draws title bars and nobody answers Wine's
-# requests: "Managed"="N" leaves every window to Wine, which then draws its own
-# frame ("Decorated"="N" says the same for a window still managed) and no
-# longer waits 2 s for a window manager each time a window is hidden or closed.
-# With the argument "desktop" the prefix is for a real desktop, whose window
-# manager keeps managing the windows.
-wine_prefix_init() {
-    local marker=$WINEPREFIX/.ilvorande-settings settings=2 fresh=''
-    [[ ${1:-} != desktop ]] || settings=desktop
-    if [[ ! -f $WINEPREFIX/system.reg ]]; then
-        # Needs no display: the prefix is built before any window shows.
-        DISPLAY='' $WINE wineboot -i >/dev/null 2>&1
-        fresh=1
-    fi
-    if [[ $settings != desktop && $(cat "$marker" 2>/dev/null) != "$settings" ]]; then
-        local key='HKCU\Software\Wine\X11 Driver'
-        $WINE reg add "$key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-        $WINE reg add "$key" /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-        echo "$settings" >"$marker"
-    fi
-    # Lets a persistent server start next; nothing else runs in a new prefix.
-    [[ -z $fresh ]] || wineserver -w
-    # Debian's Wine 8 looks for its own fonts in /usr/share/fonts, not where
-    # fonts-wine puts them; without Marlett the title bar buttons show letters.
-    local fonts=$WINEPREFIX/drive_c/windows/Fonts
-    if [[ -d /usr/share/wine/fonts && ! -e $fonts/marlett.ttf ]]; then
-        ln -sf /usr/share/wine/fonts/* "$fonts/"
-    fi
-}
+scripts_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+BUILD_DIR=$(realpath -m "${BUILD_DIR:-$scripts_dir/../build}")
+wine_prefix=$BUILD_DIR/wineprefix
+wine_home=$BUILD_DIR/home
+exit_cmds=()
+running_child=''
 
 # Adds CMD to the clean-ups, which run in reverse order when the script exits,
 # whatever the cause: INT, TERM and HUP end the script with 128+signal.
 #   on_exit CMD [ARGS...]
-exit_cmds=()
-running_child=''
 on_exit() {
     local cmd
     printf -v cmd '%q ' "$@"
@@ -117,21 +66,64 @@ run_child() {
     return "$status"
 }
 
+# Runs CMD with Wine's environment: the prefix, and HOME inside the build
+# folder (Wine's desktop folder is $HOME/Desktop when it exists); no Mono or
+# Gecko, whose installers would prompt and need the network.
+#   wine_env CMD [ARGS...]
+wine_env() {
+    env BUILD_DIR="$BUILD_DIR" HOME="$wine_home" XDG_CONFIG_HOME="$wine_home/.config" \
+        XDG_DATA_HOME="$wine_home/.local/share" XDG_CACHE_HOME="$wine_home/.cache" \
+        XDG_STATE_HOME="$wine_home/.local/state" XDG_DESKTOP_DIR="$wine_home/Desktop" \
+        XDG_RUNTIME_DIR="$wine_home/.runtime" WINEPREFIX="$wine_prefix" WINEARCH=win64 \
+        WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$@"
+}
+
 # Ends this prefix's Wine: WINEPREFIX selects the wineserver.
 stop_wine() {
-    wineserver -k >/dev/null 2>&1
-    wineserver -w >/dev/null 2>&1
+    wine_env wineserver -k >/dev/null 2>&1
+    wine_env wineserver -w >/dev/null 2>&1
+}
+
+# Makes the prefix ready (created once) and ends its Wine at exit.
+# Without a window manager nobody draws title bars and nobody answers Wine's
+# requests: "Managed"="N" leaves every window to Wine, which then draws its own
+# frame ("Decorated"="N" says the same for a window still managed) and no
+# longer waits 2 s for a window manager each time a window is hidden or closed.
+# A real desktop gets a prefix of its own, whose window manager frames the
+# windows.
+#   wine_prefix_init virtual|desktop
+wine_prefix_init() {
+    [[ $1 != desktop ]] || wine_prefix=$BUILD_DIR/wineprefix-desktop
+    on_exit stop_wine
+    mkdir -p "$wine_home"/{Desktop,.config,.local/share,.cache,.local/state,.runtime} &&
+        chmod 700 "$wine_home/.runtime" || return
+    local marker=$wine_prefix/.ilvorande-settings fresh='' key='HKCU\Software\Wine\X11 Driver'
+    if [[ ! -f $wine_prefix/system.reg ]]; then
+        # Needs no display: the prefix is built before any window shows.
+        DISPLAY='' run_child wine_env wine wineboot -i >/dev/null 2>&1 || return
+        fresh=1
+    fi
+    if [[ $1 != desktop && $(cat "$marker" 2>/dev/null) != 2 ]]; then
+        wine_env wine reg add "$key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 &&
+            wine_env wine reg add "$key" /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 &&
+            echo 2 >"$marker" || return
+    fi
+    # Lets a persistent server start next; nothing else runs in a new prefix.
+    [[ -z $fresh ]] || wine_env wineserver -w
+    # Debian's Wine 8 looks for its own fonts in /usr/share/fonts, not where
+    # fonts-wine puts them; without Marlett the title bar buttons show letters.
+    local fonts=$wine_prefix/drive_c/windows/Fonts
+    if [[ -d /usr/share/wine/fonts && ! -e $fonts/marlett.ttf ]]; then
+        ln -sf /usr/share/wine/fonts/* "$fonts/"
+    fi
 }
 
 # A virtual display in STATEDIR, exported as DISPLAY, and the prefix ready on
-# it; the prefix's Wine and the display end when the script exits.
+# it; both end when the script exits.
 #   start_session STATEDIR
 start_session() {
-    local scripts_dir
-    scripts_dir=$(dirname "${BASH_SOURCE[0]}")
     on_exit "$scripts_dir/virtual-display.sh" stop "$1"
-    on_exit stop_wine
-    DISPLAY=$("$scripts_dir/virtual-display.sh" start "$1")
+    DISPLAY=$("$scripts_dir/virtual-display.sh" start "$1") || return
     export DISPLAY
-    wine_prefix_init  # a prefix for the virtual display
+    wine_prefix_init virtual
 }
