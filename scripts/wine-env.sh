@@ -85,10 +85,6 @@ stop_wine() {
 }
 
 # Makes the prefix ready (created once) and ends its Wine at exit.
-# Without a window manager nobody draws title bars and nobody answers Wine's
-# requests: "Managed"="N" leaves every window to Wine, which then draws its own
-# frame ("Decorated"="N" says the same for a window still managed) and no
-# longer waits 2 s for a window manager each time a window is hidden or closed.
 # A real desktop gets a prefix of its own, whose window manager frames the
 # windows.
 #   wine_prefix_init virtual|desktop
@@ -97,25 +93,40 @@ wine_prefix_init() {
     on_exit stop_wine
     mkdir -p "$wine_home"/{Desktop,.config,.local/share,.cache,.local/state,.runtime} &&
         chmod 700 "$wine_home/.runtime" || return
-    local marker=$wine_prefix/.ilvorande-settings fresh='' key='HKCU\Software\Wine\X11 Driver'
-    if [[ ! -f $wine_prefix/system.reg ]]; then
-        # Needs no display: the prefix is built before any window shows.
-        DISPLAY='' run_child wine_env wine wineboot -i >/dev/null 2>&1 || return
-        fresh=1
+    # The marker is written last: a set-up cut short (wineboot leaves a prefix
+    # that it cannot repair) is done again from scratch next time.
+    local marker=$wine_prefix/.ilvorande-settings settings=$1-2  # 2: their version
+    if [[ $(cat "$marker" 2>/dev/null) != "$settings" ]]; then
+        rm -rf "$wine_prefix"
+        if ! create_prefix "$1" >/dev/null 2>&1; then
+            echo "wine-env.sh: cannot set up the Wine prefix $wine_prefix" >&2
+            return 1
+        fi
+        echo "$settings" >"$marker"
     fi
-    if [[ $1 != desktop && $(cat "$marker" 2>/dev/null) != 2 ]]; then
-        wine_env wine reg add "$key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 &&
-            wine_env wine reg add "$key" /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 &&
-            echo 2 >"$marker" || return
-    fi
-    # Lets a persistent server start next; nothing else runs in a new prefix.
-    [[ -z $fresh ]] || wine_env wineserver -w
     # Debian's Wine 8 looks for its own fonts in /usr/share/fonts, not where
     # fonts-wine puts them; without Marlett the title bar buttons show letters.
     local fonts=$wine_prefix/drive_c/windows/Fonts
     if [[ -d /usr/share/wine/fonts && ! -e $fonts/marlett.ttf ]]; then
         ln -sf /usr/share/wine/fonts/* "$fonts/"
     fi
+}
+
+# On the virtual display nobody draws title bars and nobody answers Wine's
+# requests: "Managed"="N" leaves every window to Wine, which then draws its own
+# frame ("Decorated"="N" says the same for a window still managed) and no
+# longer waits 2 s for a window manager each time a window is hidden or closed.
+#   create_prefix virtual|desktop
+create_prefix() {
+    local key='HKCU\Software\Wine\X11 Driver'
+    # Needs no display: the prefix is built before any window shows.
+    DISPLAY='' run_child wine_env wine wineboot -i || return
+    if [[ $1 != desktop ]]; then
+        wine_env wine reg add "$key" /v Managed /t REG_SZ /d N /f || return
+        wine_env wine reg add "$key" /v Decorated /t REG_SZ /d N /f || return
+    fi
+    # Lets a persistent server start next; nothing else runs in a new prefix.
+    wine_env wineserver -w
 }
 
 # A virtual display in STATEDIR, exported as DISPLAY, and the prefix ready on
