@@ -1,9 +1,12 @@
 # The two commands of the README: `make run` and `make test`. Both install
 # what is missing (Debian packages only), build, and set up their own display.
+# Everything goes to one build folder, BUILD (make BUILD=DIR test), which the
+# scripts take from BUILD_DIR.
 BUILD := build
-NATIVE := $(BUILD)/native
-WINDOWS := $(BUILD)/windows
-FUZZ := $(BUILD)/fuzz
+export BUILD_DIR := $(abspath $(BUILD))
+NATIVE := $(BUILD_DIR)/native
+WINDOWS := $(BUILD_DIR)/windows
+FUZZ := $(BUILD_DIR)/fuzz
 ARGS ?=
 
 .PHONY: all deps build run test bench format clean
@@ -33,4 +36,4 @@ format:
 	@clang-format -i $$(git ls-files '*.h' '*.cpp')
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD_DIR)
