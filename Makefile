@@ -8,12 +8,13 @@ WINDOWS := $(BUILD_DIR)/windows
 FUZZ := $(BUILD_DIR)/fuzz
 MINGW := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 ARGS ?=
+FUZZ_SECONDS ?= 60
 
 # $(call tree,DIR,CMAKE_OPTIONS[,TARGET]): configures DIR, then builds all of
 # it or only TARGET.
 tree = cmake --no-warn-unused-cli -S . -B $(1) -G Ninja $(2) >/dev/null && cmake --build $(1) $(if $(3),--target $(3))
 
-.PHONY: all deps build build-native build-windows build-fuzz run test bench format clean
+.PHONY: all deps build build-native build-windows build-fuzz run test bench fuzz format clean
 all: build
 
 deps:
@@ -36,6 +37,13 @@ test: build
 
 bench: build-windows
 	@scripts/with-test-env.sh bench/run.sh
+
+# New inputs and crashes go to the build folder; the committed seeds stay as
+# they are.
+fuzz: build-fuzz
+	@mkdir -p $(FUZZ)/corpus
+	@$(FUZZ)/ilvorande_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=512 -timeout=10 \
+		-print_final_stats=1 -artifact_prefix=$(FUZZ)/ $(FUZZ)/corpus tests/fuzz/corpus
 
 format:
 	@clang-format -i $$(git ls-files '*.h' '*.cpp')
