@@ -1,36 +1,52 @@
-# The two commands of the README: `make run` and `make test`. Both install
-# what is missing (Debian packages only), build, and set up their own display.
+# The README's commands. Each installs what is missing (Debian packages only)
+# and builds what it needs. Everything goes to one build folder, BUILD (make
+# BUILD=DIR test), which the scripts take from BUILD_DIR.
 BUILD := build
-NATIVE := $(BUILD)/native
-WINDOWS := $(BUILD)/windows
-FUZZ := $(BUILD)/fuzz
+export BUILD_DIR := $(abspath $(BUILD))
+NATIVE := $(BUILD_DIR)/native
+WINDOWS := $(BUILD_DIR)/windows
+FUZZ := $(BUILD_DIR)/fuzz
+MINGW := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 ARGS ?=
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test bench format clean
+# $(call tree,DIR,CMAKE_OPTIONS[,TARGET]): configures DIR, then builds all of
+# it or only TARGET.
+tree = cmake --no-warn-unused-cli -S . -B $(1) -G Ninja $(2) >/dev/null && cmake --build $(1) $(if $(3),--target $(3))
+
+.PHONY: all deps build build-native build-windows build-fuzz run test bench fuzz format clean
 all: build
 
 deps:
 	@scripts/deps.sh
 
-build: deps
-	@cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-	@cmake --build $(NATIVE)
-	@cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-	@cmake --build $(WINDOWS)
-	@CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DILVORANDE_UNIT=OFF >/dev/null
-	@cmake --build $(FUZZ)
+build: build-native build-windows build-fuzz
+build-native: deps
+	@$(call tree,$(NATIVE),-DCMAKE_BUILD_TYPE=Debug)
+build-windows: deps
+	@$(call tree,$(WINDOWS),$(MINGW))
+build-fuzz: deps
+	@CXX=clang++ $(call tree,$(FUZZ),-DCMAKE_BUILD_TYPE=Debug -DILVORANDE_UNIT=OFF)
 
-run: build
+run: deps
+	@$(call tree,$(WINDOWS),$(MINGW),Ilvorande)
 	@scripts/run.sh $(ARGS)
 
 test: build
 	@scripts/test.sh
 
-bench: build
+bench: build-windows
 	@scripts/with-test-env.sh bench/run.sh
+
+# New inputs and crashes go to the build folder; the committed seeds stay as
+# they are.
+fuzz: build-fuzz
+	@mkdir -p $(FUZZ)/corpus
+	@$(FUZZ)/ilvorande_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=512 -timeout=10 \
+		-print_final_stats=1 -artifact_prefix=$(FUZZ)/ $(FUZZ)/corpus tests/fuzz/corpus
 
 format:
 	@clang-format -i $$(git ls-files '*.h' '*.cpp')
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD_DIR)

@@ -19,8 +19,15 @@ packages=(
     # virtual X server whose modes can be switched, and tools that read it
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils x11-utils
     xdotool imagemagick
-    # reads .lnk files independently of Windows
-    liblnk-utils
+    # reads .lnk files independently of Windows; chattr makes a folder unwritable
+    liblnk-utils e2fsprogs
+)
+# The commands that the build and the tests call, checked after installing:
+# a package can be installed and still lack one (an alternative unset, say).
+tools=(
+    cmake ninja g++ clang++ python3 x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-gcc-posix
+    x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump wine wineserver
+    Xorg xrandr xdotool import convert lnkinfo chattr
 )
 
 # One dpkg-query for all; packages it has never heard of are simply not listed.
@@ -34,27 +41,24 @@ for p in "${packages[@]}"; do
     [[ -n ${installed[$p]:-} ]] || missing+=("$p")
 done
 
-if ((${#missing[@]} == 0)); then
-    exit 0
+if ((${#missing[@]} > 0)); then
+    sudo=()
+    if ((EUID != 0)); then
+        command -v sudo >/dev/null || { echo "deps.sh: run as root to install: ${missing[*]}" >&2; exit 1; }
+        sudo=(sudo)
+    fi
+    echo "deps.sh: installing ${missing[*]}" >&2
+    log=$(mktemp)
+    trap 'rm -f "$log"' EXIT
+    export DEBIAN_FRONTEND=noninteractive
+    if ! "${sudo[@]}" apt-get update -qq >"$log" 2>&1 ||
+        ! "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >>"$log" 2>&1; then
+        cat "$log" >&2
+        echo "deps.sh: apt-get failed" >&2
+        exit 1
+    fi
 fi
 
-sudo=()
-if ((EUID != 0)); then
-    command -v sudo >/dev/null || { echo "deps.sh: run as root to install: ${missing[*]}" >&2; exit 1; }
-    sudo=(sudo)
-fi
-
-echo "deps.sh: installing ${missing[*]}" >&2
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-export DEBIAN_FRONTEND=noninteractive
-if ! "${sudo[@]}" apt-get update -qq >"$log" 2>&1 ||
-    ! "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >>"$log" 2>&1; then
-    cat "$log" >&2
-    echo "deps.sh: apt-get failed" >&2
-    exit 1
-fi
-
-# The toolchain is called by its -posix names, whatever update-alternatives says.
-command -v x86_64-w64-mingw32-g++-posix >/dev/null
-command -v x86_64-w64-mingw32-gcc-posix >/dev/null
+for tool in "${tools[@]}"; do
+    command -v "$tool" >/dev/null || { echo "deps.sh: $tool is missing after installation" >&2; exit 1; }
+done

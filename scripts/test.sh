@@ -4,13 +4,12 @@
 # on any failure, after running all three.
 set -uo pipefail
 
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-build=$(cd "$here/.." && pwd)/build
+# shellcheck source=scripts/wine-env.sh
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 status=0
-
-ctest --test-dir "$build/native" --output-on-failure || status=1
-ctest --test-dir "$build/fuzz" --output-on-failure || status=1
-"$here/with-test-env.sh" ctest --test-dir "$build/windows" --output-on-failure || status=1
+run_child ctest --test-dir "$BUILD_DIR/native" --output-on-failure || status=1
+run_child ctest --test-dir "$BUILD_DIR/fuzz" --output-on-failure || status=1
+run_child "$scripts_dir/with-test-env.sh" ctest --test-dir "$BUILD_DIR/windows" --output-on-failure || status=1
 
 if ((status == 0)); then echo "All test suites passed."; else echo "Some tests FAILED."; fi
 exit "$status"

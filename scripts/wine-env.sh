@@ -1,101 +1,140 @@
 #!/usr/bin/env bash
-# Sourced: a Wine environment kept inside BUILD_DIR (default: the repository's
-# build/), so that the user's own ~/.wine and HOME are never touched.
-#   BUILD_DIR=... source scripts/wine-env.sh; wine_prefix_init
-set -euo pipefail
+# Sourced by the scripts: the build folder, clean-ups that compose, and a Wine
+# environment kept inside the build folder, so that the user's own ~/.wine and
+# HOME are never touched. Sourcing changes no shell option and no variable of
+# the environment; commands get Wine's environment through wine_env.
 
-BUILD_DIR=${BUILD_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}
-mkdir -p "$BUILD_DIR"
-BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
-export BUILD_DIR
+scripts_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+BUILD_DIR=$(realpath -m "${BUILD_DIR:-$scripts_dir/../build}")
+wine_prefix=$BUILD_DIR/wineprefix
+wine_home=$BUILD_DIR/home
+exit_cmds=()
+running_child=''
 
-export WINEPREFIX=$BUILD_DIR/wineprefix
-export WINEARCH=win64
-export WINEDEBUG=-all
-# No Mono or Gecko: their installers would prompt and need the network.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-# Debian's `wine` runs 64-bit programs through wine64 when wine32 is absent.
-export WINE=wine
+# Adds CMD to the clean-ups, which run in reverse order when the script exits,
+# whatever the cause: INT, TERM and HUP end the script with 128+signal.
+#   on_exit CMD [ARGS...]
+on_exit() {
+    local cmd
+    printf -v cmd '%q ' "$@"
+    exit_cmds+=("$cmd")
+    trap_exit
+}
 
-# Wine's desktop folder is $HOME/Desktop when it exists.
-export HOME=$BUILD_DIR/home
-export XDG_CONFIG_HOME=$HOME/.config
-export XDG_DATA_HOME=$HOME/.local/share
-export XDG_CACHE_HOME=$HOME/.cache
-export XDG_STATE_HOME=$HOME/.local/state
-export XDG_DESKTOP_DIR=$HOME/Desktop
-export XDG_RUNTIME_DIR=$HOME/.runtime
-mkdir -p "$HOME/Desktop" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" \
-    "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+trap_exit() {
+    trap run_exit_cmds EXIT
+    local sig
+    # shellcheck disable=SC2064  # the signal's name, now
+    for sig in INT TERM HUP; do trap "exit_on_signal $sig" "$sig"; done
+}
 
-# Creates the prefix once, then makes its settings current.
-# Without a window manager nobody draws title bars and nobody answers Wine's
-# requests: "Managed"="N" leaves every window to Wine, which then draws its own
-# frame ("Decorated"="N" says the same for a window still managed) and no
-# longer waits 2 s for a window manager each time a window is hidden or closed.
-# With the argument "desktop" the prefix is for a real desktop, whose window
-# manager keeps managing the windows.
-wine_prefix_init() {
-    local marker=$WINEPREFIX/.ilvorande-settings settings=2 fresh=''
-    [[ ${1:-} != desktop ]] || settings=desktop
-    if [[ ! -f $WINEPREFIX/system.reg ]]; then
-        # Needs no display: the prefix is built before any window shows.
-        DISPLAY='' $WINE wineboot -i >/dev/null 2>&1
-        fresh=1
+# shellcheck disable=SC2317  # run from traps
+run_exit_cmds() {
+    trap '' INT TERM HUP  # a second Ctrl-C must not cut the clean-up short
+    local i
+    for ((i = ${#exit_cmds[@]} - 1; i >= 0; i--)); do eval "${exit_cmds[i]}" || true; done
+}
+
+# shellcheck disable=SC2317  # run from traps
+exit_on_signal() {
+    if [[ -n $running_child ]]; then
+        # TERM whatever the signal: a background command ignores INT.
+        kill_tree "$running_child"
+        wait "$running_child" || true
     fi
-    if [[ $settings != desktop && $(cat "$marker" 2>/dev/null) != "$settings" ]]; then
-        local key='HKCU\Software\Wine\X11 Driver'
-        $WINE reg add "$key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-        $WINE reg add "$key" /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+    exit $((128 + $(kill -l "$1")))
+}
+
+# TERM to PID and its descendants, each listed before it can lose its parent.
+kill_tree() {
+    local kids kid
+    kids=$(cat /proc/"$1"/task/*/children 2>/dev/null) || true
+    kill -TERM "$1" 2>/dev/null || true
+    for kid in $kids; do kill_tree "$kid"; done
+}
+
+# Runs CMD in the background and returns its status, so that a signal to the
+# script ends CMD and all it started at once rather than after it.
+#   run_child CMD [ARGS...]
+run_child() {
+    trap_exit
+    "$@" <&0 &
+    running_child=$!
+    local status=0
+    wait "$running_child" || status=$?
+    running_child=''
+    return "$status"
+}
+
+# Runs CMD with Wine's environment: the prefix, and HOME inside the build
+# folder (Wine's desktop folder is $HOME/Desktop when it exists); no Mono or
+# Gecko, whose installers would prompt and need the network.
+#   wine_env CMD [ARGS...]
+wine_env() {
+    env BUILD_DIR="$BUILD_DIR" HOME="$wine_home" XDG_CONFIG_HOME="$wine_home/.config" \
+        XDG_DATA_HOME="$wine_home/.local/share" XDG_CACHE_HOME="$wine_home/.cache" \
+        XDG_STATE_HOME="$wine_home/.local/state" XDG_DESKTOP_DIR="$wine_home/Desktop" \
+        XDG_RUNTIME_DIR="$wine_home/.runtime" WINEPREFIX="$wine_prefix" WINEARCH=win64 \
+        WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$@"
+}
+
+# Ends this prefix's Wine: WINEPREFIX selects the wineserver.
+stop_wine() {
+    wine_env wineserver -k >/dev/null 2>&1
+    wine_env wineserver -w >/dev/null 2>&1
+}
+
+# Makes the prefix ready (created once) and ends its Wine at exit.
+# A real desktop gets a prefix of its own, whose window manager frames the
+# windows.
+#   wine_prefix_init virtual|desktop
+wine_prefix_init() {
+    [[ $1 != desktop ]] || wine_prefix=$BUILD_DIR/wineprefix-desktop
+    on_exit stop_wine
+    mkdir -p "$wine_home"/{Desktop,.config,.local/share,.cache,.local/state,.runtime} &&
+        chmod 700 "$wine_home/.runtime" || return
+    # The marker is written last: a set-up cut short (wineboot leaves a prefix
+    # that it cannot repair) is done again from scratch next time.
+    local marker=$wine_prefix/.ilvorande-settings settings=$1-2  # 2: their version
+    if [[ $(cat "$marker" 2>/dev/null) != "$settings" ]]; then
+        rm -rf "$wine_prefix"
+        if ! create_prefix "$1" >/dev/null 2>&1; then
+            echo "wine-env.sh: cannot set up the Wine prefix $wine_prefix" >&2
+            return 1
+        fi
         echo "$settings" >"$marker"
     fi
-    # Lets a persistent server start next; nothing else runs in a new prefix.
-    [[ -z $fresh ]] || wineserver -w
     # Debian's Wine 8 looks for its own fonts in /usr/share/fonts, not where
     # fonts-wine puts them; without Marlett the title bar buttons show letters.
-    local fonts=$WINEPREFIX/drive_c/windows/Fonts
+    local fonts=$wine_prefix/drive_c/windows/Fonts
     if [[ -d /usr/share/wine/fonts && ! -e $fonts/marlett.ttf ]]; then
         ln -sf /usr/share/wine/fonts/* "$fonts/"
     fi
 }
 
-# A virtual display in STATEDIR and this prefix ready on it, with DISPLAY
-# exported; this prefix's Wine and the display are ended when the calling
-# script exits, and INT or TERM end the command of run_in_session at once.
+# On the virtual display nobody draws title bars and nobody answers Wine's
+# requests: "Managed"="N" leaves every window to Wine, which then draws its own
+# frame ("Decorated"="N" says the same for a window still managed) and no
+# longer waits 2 s for a window manager each time a window is hidden or closed.
+#   create_prefix virtual|desktop
+create_prefix() {
+    local key='HKCU\Software\Wine\X11 Driver'
+    # Needs no display: the prefix is built before any window shows.
+    DISPLAY='' run_child wine_env wine wineboot -i || return
+    if [[ $1 != desktop ]]; then
+        wine_env wine reg add "$key" /v Managed /t REG_SZ /d N /f || return
+        wine_env wine reg add "$key" /v Decorated /t REG_SZ /d N /f || return
+    fi
+    # Lets a persistent server start next; nothing else runs in a new prefix.
+    wine_env wineserver -w
+}
+
+# A virtual display in STATEDIR, exported as DISPLAY, and the prefix ready on
+# it; both end when the script exits.
 #   start_session STATEDIR
 start_session() {
-    session_state=$1
-    session_child=''
-    trap stop_session EXIT
-    trap 'end_session_on_signal INT 130' INT
-    trap 'end_session_on_signal TERM 143' TERM
-    DISPLAY=$("$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh" start "$session_state")
+    on_exit "$scripts_dir/virtual-display.sh" stop "$1"
+    DISPLAY=$("$scripts_dir/virtual-display.sh" start "$1") || return
     export DISPLAY
-    wine_prefix_init  # a prefix for the virtual display
-}
-
-# shellcheck disable=SC2317  # run from traps
-stop_session() {
-    # Only this prefix's processes: WINEPREFIX selects the wineserver.
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
-    "$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh" stop "$session_state" || true
-}
-
-# shellcheck disable=SC2317  # run from traps
-end_session_on_signal() {
-    [[ -z $session_child ]] || kill "-$1" "$session_child" 2>/dev/null || true
-    exit "$2"
-}
-
-# Runs CMD in the background, so that a signal ends it now rather than after
-# it, and sets session_status to its exit status.
-#   run_in_session CMD [ARGS...]
-run_in_session() {
-    "$@" <&0 &
-    session_child=$!
-    session_status=0
-    wait "$session_child" || session_status=$?
-    session_child=''
+    wine_prefix_init virtual
 }

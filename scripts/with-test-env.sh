@@ -1,21 +1,18 @@
 #!/usr/bin/env bash
-# Runs CMD with DISPLAY on a virtual X server of its own and a ready Wine
-# prefix, both inside BUILD_DIR; always cleans up; exits with CMD's status.
+# Runs CMD on a virtual X server of its own with a ready Wine prefix, both
+# inside BUILD_DIR, and HOME=BUILD_DIR/home; ends all it started, also when
+# stopped by a signal; exits with CMD's status.
 #   scripts/with-test-env.sh CMD [ARGS...]
 set -euo pipefail
 
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 if (($# == 0)); then
     echo "usage: $0 CMD [ARGS...]" >&2
     exit 2
 fi
-
 # shellcheck source=scripts/wine-env.sh
-source "$here/wine-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 start_session "$BUILD_DIR/xstate"
 # A server that outlives each program keeps later starts fast (fails, and
 # needs not, when one is already running for this prefix).
-wineserver -p 2>/dev/null || true
-
-run_in_session "$@"
-exit "$session_status"
+wine_env wineserver -p 2>/dev/null || true
+run_child wine_env "$@"
