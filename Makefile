@@ -26,7 +26,7 @@ build-native: deps
 build-windows: deps
 	@$(call tree,$(WINDOWS),$(MINGW))
 build-fuzz: deps
-	@CXX=clang++ $(call tree,$(FUZZ),-DCMAKE_BUILD_TYPE=Debug -DILVORANDE_UNIT=OFF)
+	@CXX=clang++ $(call tree,$(FUZZ),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DILVORANDE_UNIT=OFF)
 
 run: deps
 	@$(call tree,$(WINDOWS),$(MINGW),Ilvorande)
