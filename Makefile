@@ -6,7 +6,7 @@ WINDOWS := $(BUILD)/windows
 FUZZ := $(BUILD)/fuzz
 ARGS ?=
 
-.PHONY: all deps build run test bench format clean
+.PHONY: all deps build run test bench dist format clean
 all: build
 
 deps:
@@ -28,6 +28,10 @@ test: build
 
 bench: build
 	@scripts/with-test-env.sh bench/run.sh
+
+# The release archive and its digests in $(BUILD)/dist; needs only the Windows program.
+dist: deps
+	@BUILD_DIR=$(BUILD) scripts/dist.sh
 
 format:
 	@clang-format -i $$(git ls-files '*.h' '*.cpp')
