@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
 # Runs the benchmark on the current display (make bench gives it a virtual
-# one) and prints one table. RUNS sets the number of timed runs (at least 10).
+# one) and prints one table: the timings, then the program's size, its
+# imports, the release archive's size and whether two builds gave the same
+# bytes. RUNS sets the number of timed runs (at least 10).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-exe=$root/build/windows/Ilvorande.exe
+build=${BUILD_DIR:-$root/build}
+exe=$build/windows/Ilvorande.exe
 echo "Ilvorande benchmark, $(date -u +%Y-%m-%d), $(nproc) cores, $(uname -m), $(wine --version 2>/dev/null)"
 echo
-wine "$root/build/windows/bench_driver.exe" "${RUNS:-15}" | tr -d '\r'
+wine "$build/windows/bench_driver.exe" "${RUNS:-15}" | tr -d '\r'
+
+verdict() { if (("$1")); then echo met; else echo MISSED; fi; }
 size=$(stat -c %s "$exe")
+printf '| Size of Ilvorande.exe | %d KiB (%d bytes) | | | <= 256 KiB %s |\n' \
+    $(((size + 1023) / 1024)) "$size" "$(verdict "size <= 256 * 1024")"
 imports=$("$root/scripts/check-imports.sh" "$exe" | sed -n 's/^imports: //p')
-verdict=$(( size <= 512 * 1024 ? 1 : 0 ))
-printf '| Size of Ilvorande.exe | %d KiB (%d bytes) | | | <= 512 KiB %s |\n' \
-    $(( (size + 1023) / 1024 )) "$size" "$( ((verdict)) && echo met || echo MISSED)"
 printf '| Imported DLLs | %s | | | Windows only |\n' "$imports"
+
+BUILD_DIR=$build "$root/scripts/dist.sh" >/dev/null
+archive=$(ls "$build"/dist/Ilvorande-*-win64.zip)
+printf '| Size of %s | %d KiB (%d bytes) | | | |\n' "${archive##*/}" \
+    $((($(stat -c %s "$archive") + 1023) / 1024)) "$(stat -c %s "$archive")"
+same=0
+"$root/scripts/check-reproducible.sh" "$root" >/dev/null && same=1
+printf '| Two builds in two folders, a day apart | %s | | | same bytes %s |\n' \
+    "$( ((same)) && echo "same bytes" || echo "DIFFERENT")" "$(verdict "$same")"
