@@ -14,7 +14,7 @@ if [[ ! -f $windows/CMakeCache.txt ]]; then
     cmake -S "$root" -B "$windows" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 fi
-cmake --build "$windows" --target Ilvorande -j "${CMAKE_BUILD_PARALLEL_LEVEL:-2}" >/dev/null
+cmake --build "$windows" --target Ilvorande -j "${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows/CMakeCache.txt")
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || true)}
