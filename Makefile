@@ -14,7 +14,7 @@ FUZZ_SECONDS ?= 60
 # it or only TARGET.
 tree = cmake --no-warn-unused-cli -S . -B $(1) -G Ninja $(2) >/dev/null && cmake --build $(1) $(if $(3),--target $(3))
 
-.PHONY: all deps build build-native build-windows build-fuzz run test bench fuzz format clean
+.PHONY: all deps build build-native build-windows build-fuzz run test bench fuzz dist format clean
 all: build
 
 deps:
@@ -44,6 +44,10 @@ fuzz: build-fuzz
 	@mkdir -p $(FUZZ)/corpus
 	@$(FUZZ)/ilvorande_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=512 -timeout=10 \
 		-print_final_stats=1 -artifact_prefix=$(FUZZ)/ $(FUZZ)/corpus tests/fuzz/corpus
+
+# The release archive and its digests in $(BUILD)/dist; needs only the Windows program.
+dist: deps
+	@scripts/dist.sh
 
 format:
 	@clang-format -i $$(git ls-files '*.h' '*.cpp')

@@ -1,4 +1,6 @@
-// The reference for start-up: one empty window, shown, and a message loop.
+// The reference for start-up: one window with one standard push button, shown,
+// and a message loop; built with the program's manifest, so that the button
+// comes from the same common controls.
 #include <windows.h>
 
 namespace {
@@ -23,6 +25,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   const HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Minimal",
                                       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
                                       CW_USEDEFAULT, 260, 491, nullptr, nullptr, instance, nullptr);
+  CreateWindowExW(0, L"BUTTON", L"1024 x 768", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                  12, 71, 230, 27, window, nullptr, instance, nullptr);
   ShowWindow(window, showCommand);
   UpdateWindow(window);
   MSG message{};
