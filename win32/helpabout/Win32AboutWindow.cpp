@@ -94,8 +94,9 @@ bool Win32AboutWindow::CreateAndLoad() {
   // The statement, before the web address in tab order, lies in front of it
   // where the two overlap.
   for (const ControlLayout* control : AboutLayout.InCreationOrder()) {
-    CreateControl(window_, *control, Utf8ToWide(control->caption), AboutControlStyles,
-                  fonts_[static_cast<std::size_t>(control->font)].get(), scale_);
+    CreateControl(window_, *control, Utf8ToWide(control->caption), !control->disabled,
+                  AboutControlStyles, fonts_[static_cast<std::size_t>(control->font)].get(),
+                  scale_);
   }
   MakeRoomForTexts(window_, AboutLayout, scale_);
   focus_ = GetDlgItem(window_, static_cast<int>(AboutControl::BackButton));

@@ -75,9 +75,8 @@ void Win32MainWindow::CreateControls() {
   fonts_ = MakeFonts(MainLayout, scale_);
   for (const ControlLayout* control : MainLayout.InCreationOrder()) {
     const ControlValues& values = pending_.at(control->id);
-    const HWND child = CreateControl(window_, *control, values.text, MainControlStyles,
-                                     fonts_[static_cast<std::size_t>(control->font)].get(), scale_);
-    EnableWindow(child, values.enabled ? TRUE : FALSE);
+    CreateControl(window_, *control, values.text, values.enabled, MainControlStyles,
+                  fonts_[static_cast<std::size_t>(control->font)].get(), scale_);
   }
   pending_.clear();
   MakeRoomForTexts(window_, MainLayout, scale_);

@@ -31,11 +31,11 @@ std::vector<UniqueFont> MakeFonts(const WindowLayout& layout, const DpiScale& sc
   return fonts;
 }
 
-HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view text,
+HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view text, bool enabled,
                    const ControlStyles& styles, HFONT font, const DpiScale& scale) {
   constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   const wchar_t* className = L"STATIC";
-  DWORD style = Child;
+  DWORD style = Child | (enabled ? 0 : WS_DISABLED);
   DWORD exStyle = 0;
   switch (control.kind) {
     case ControlKind::Button:
@@ -66,7 +66,6 @@ HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view 
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (control.disabled) EnableWindow(child, FALSE);
   if (control.sizesToText) FitLabelToText(child);
   return child;
 }

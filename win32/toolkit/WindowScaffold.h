@@ -47,7 +47,7 @@ struct ControlStyles {
 };
 
 // One child control at its place at that scale, in its font.
-HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view text,
+HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view text, bool enabled,
                    const ControlStyles& styles, HFONT font, const DpiScale& scale);
 
 // A label that sizes itself to its text: it grows or shrinks to the right
