@@ -19,7 +19,7 @@ TEST_F(CommandLine, SlashFourFSwitchesAndEndsWithoutShowingAWindow) {
 
 TEST_F(CommandLine, SlashFourMSwitchesAndStartsMinimised) {
   ASSERT_NO_FATAL_FAILURE(Launch(L"/4M"));
-  EXPECT_TRUE(IsIconic(main_.Handle()));
+  EXPECT_TRUE(IsIconic(main_.handle));
   ExpectMode(Size{1024, 768});
 }
 
@@ -37,13 +37,13 @@ TEST_F(CommandLine, WordWithoutMarkerOrDigitShowsTheHelpTwiceAsTheButtonDoes) {
       ASSERT_TRUE(Control(MainControl::HelpButton).Click());
     }
     const auto box = program_->WaitForMessageBox();
-    ASSERT_TRUE(box.has_value()) << "no help";
-    EXPECT_EQ(box->title, L"Ilvorande");
-    EXPECT_EQ(box->icon, BoxIcon::Information);
+    ASSERT_TRUE(box.box.Exists()) << "no help";
+    EXPECT_EQ(box.title, L"Ilvorande");
+    EXPECT_EQ(box.icon, BoxIcon::Information);
     EXPECT_EQ(program_->Windows(MainWindowClassName).size(), shown == 3 ? 1u : 0u);
-    texts.push_back(box->text);
-    ASSERT_TRUE(box->PressOk());
-    ASSERT_TRUE(WaitUntil([&] { return !box->box.Exists(); }));
+    texts.push_back(box.text);
+    ASSERT_TRUE(box.PressOk());
+    ASSERT_TRUE(WaitUntil([&] { return !box.box.Exists(); }));
   }
   EXPECT_FALSE(texts[0].empty());
   EXPECT_EQ(texts, std::vector(3, texts[0]));

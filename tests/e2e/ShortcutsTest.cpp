@@ -2,8 +2,7 @@
 // the link opens into a switch; read back by lnkinfo, a reader of its own.
 #include <shlobj.h>
 
-#include <map>
-#include <sstream>
+#include <regex>
 
 #include "driver/Driver.h"
 
@@ -12,18 +11,11 @@ namespace {
 
 using enum MainControl;
 
-// lnkinfo's "Name : value" lines.
-std::map<std::string, std::string> LinkFields(const fs::path& link, std::string* why) {
-  std::map<std::string, std::string> fields;
-  std::istringstream lines(RunOnHost("lnkinfo " + ShellQuoted(UnixPath(link)), why).value_or(""));
-  const auto trimmed = [](std::string text) {
-    text.erase(0, text.find_first_not_of(" \t"));
-    return text.erase(text.find_last_not_of(" \t") + 1);
-  };
-  for (std::string line; std::getline(lines, line);)
-    if (const size_t colon = line.find(':'); colon != std::string::npos)
-      fields.emplace(trimmed(line.substr(0, colon)), trimmed(line.substr(colon + 1)));
-  return fields;
+// A field of lnkinfo's report, "Name : value".
+std::string LinkField(const std::string& report, const std::string& name) {
+  std::smatch match;
+  const std::regex line("\\s" + name + "\\s*: ([^\\n]*)");
+  return std::regex_search(report, match, line) ? match[1].str() : "(no " + name + ")";
 }
 
 class Shortcuts : public ProgramTest {
@@ -82,9 +74,7 @@ class Shortcuts : public ProgramTest {
 
 // From a folder whose name has accents, which the link must keep.
 TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  copyFolder_ = fs::path(temp) / L"Écran à côté";
+  copyFolder_ = fs::temp_directory_path() / L"Écran à côté";
   const fs::path copy = copyFolder_ / L"Ilvorande.exe";
   fs::create_directories(copyFolder_);
   ASSERT_TRUE(CopyFileW(Program::Installed().c_str(), copy.c_str(), FALSE));
@@ -95,8 +85,8 @@ TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
   ASSERT_GE(bytes.size(), 0x40u) << "no link " << Narrow(link_.wstring());
   EXPECT_EQ(bytes.substr(0x3C, 4), std::string("\4\0\0\0", 4)) << "ShowCommand, 4 bytes at 0x3C";
   std::string why;
-  auto fields = LinkFields(link_, &why);
-  ASSERT_FALSE(fields.empty()) << why;
+  const auto report = RunOnHost("lnkinfo " + Quoted(UnixPath(link_)), &why);
+  ASSERT_TRUE(report.has_value()) << why;
   const std::pair<const char*, std::string> expected[] = {
       {"Local path", Narrow(copy.wstring())},
       {"Command line arguments", "/4F"},
@@ -105,7 +95,7 @@ TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
       {"Icon location", Narrow(copy.wstring())},
       {"Icon index", "0"},
   };
-  for (const auto& [name, value] : expected) EXPECT_EQ(fields[name], value) << name;
+  for (const auto& [name, value] : expected) EXPECT_EQ(LinkField(*report, name), value);
 
   ASSERT_TRUE(main_.CloseBox());
   ASSERT_TRUE(program_->WaitForExit().has_value());
@@ -130,11 +120,11 @@ TEST_F(Shortcuts, AutreWhileTickedIsRefusedAndWritesNothing) {
   ASSERT_TRUE(Control(WidthBox).SetText(L"1024") && Control(HeightBox).SetText(L"768"));
   ASSERT_TRUE(Control(ModeButton(8)).Click());
   const auto box = program_->WaitForMessageBox();
-  ASSERT_TRUE(box.has_value()) << "no message box";
-  EXPECT_EQ(box->title, L"Désolé");
-  EXPECT_EQ(box->text, L"Désolé, le raccourci ne fonctionne que pour les autres boutons.");
-  EXPECT_EQ(box->icon, BoxIcon::Information);
-  ASSERT_TRUE(box->PressOk());
+  ASSERT_TRUE(box.box.Exists()) << "no message box";
+  EXPECT_EQ(box.title, L"Désolé");
+  EXPECT_EQ(box.text, L"Désolé, le raccourci ne fonctionne que pour les autres boutons.");
+  EXPECT_EQ(box.icon, BoxIcon::Information);
+  ASSERT_TRUE(box.PressOk());
   EXPECT_TRUE(main_.Send(WM_NULL).has_value());
   EXPECT_TRUE(OurFiles().empty());
   EXPECT_EQ(ScreenSize(), start_);
@@ -142,7 +132,7 @@ TEST_F(Shortcuts, AutreWhileTickedIsRefusedAndWritesNothing) {
 
 TEST_F(Shortcuts, UnwritableDesktopGetsNoLinkAndNoMessage) {
   // Root ignores file modes, but not the immutable attribute.
-  const std::string chattr = "cd " + ShellQuoted(UnixPath(desktop_)) + " && chattr ";
+  const std::string chattr = "cd " + Quoted(UnixPath(desktop_)) + " && chattr ";
   std::string why;
   if (!RunOnHost(chattr + "+i .", &why)) GTEST_SKIP() << "cannot lock the desktop: " << why;
   struct Unlock {
