@@ -10,36 +10,24 @@ using enum AboutControl;
 
 // Stands in for the browser and the mailer that Wine's winebrowser runs for
 // http: and mailto: addresses: a script of ours writes down each address.
-class LinkRecorder {
- public:
+struct LinkRecorder {
+  static constexpr const wchar_t* kKey = L"Software\\Wine\\WineBrowser";
+  const fs::path script = fs::temp_directory_path() / "record-link.sh";
+  const fs::path record = fs::temp_directory_path() / "links.txt";
   LinkRecorder() {
-    std::ofstream(script_, std::ios::binary)
-        << "printf '%s\\n' \"$1\" >> " << Quoted(UnixPath(record_)) << "\n";
-    const std::wstring command = L"/bin/sh " + Widen(UnixPath(script_));
+    std::ofstream(script, std::ios::binary)
+        << "printf '%s\\n' \"$1\" >> " << Quoted(UnixPath(record)) << "\n";
+    const std::wstring command = L"/bin/sh " + Widen(UnixPath(script));
     for (const wchar_t* name : {L"Browsers", L"Mailers"})
       RegSetKeyValueW(HKEY_CURRENT_USER, kKey, name, REG_SZ, command.c_str(),
                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
   }
+  LinkRecorder(const LinkRecorder&) = delete;
   ~LinkRecorder() {
     for (const wchar_t* name : {L"Browsers", L"Mailers"})
       RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, name);
-    fs::remove(script_);
-    fs::remove(record_);
+    fs::remove(script), fs::remove(record);
   }
-  LinkRecorder(const LinkRecorder&) = delete;
-  LinkRecorder& operator=(const LinkRecorder&) = delete;
-
-  // One address a line; Wine writes a blank as %20, put back here.
-  std::string Addresses() const {
-    std::string text = ReadBytes(record_);
-    for (size_t at; (at = text.find("%20")) != std::string::npos;) text.replace(at, 3, " ");
-    return text;
-  }
-
- private:
-  static constexpr const wchar_t* kKey = L"Software\\Wine\\WineBrowser";
-  const fs::path script_ = fs::temp_directory_path() / "record-link.sh";
-  const fs::path record_ = fs::temp_directory_path() / "links.txt";
 };
 
 class AboutWindow : public ProgramTest {
@@ -96,7 +84,7 @@ TEST_F(AboutWindow, LabelsAreDrawnInTheirFonts) {
   for (const auto& label : labels) {
     const Window control = about_.Child(label.id);
     const std::wstring text = control.Text();
-    SCOPED_TRACE(Narrow(text));
+    SCOPED_TRACE(text);
     const RECT rect = control.ScreenRect();
     const auto drawn = [&](double points) {
       const Font font{label.font.face, points, label.font.underline};
@@ -144,8 +132,13 @@ TEST_F(AboutWindow, PictureAndLinkLabelsOpenTheBrowserAndTheMailer) {
        }) {
     ASSERT_TRUE(MouseClick(about_.Child(control)));
     expected += address + std::string("\n");
-    EXPECT_TRUE(WaitUntil([&] { return recorder.Addresses() == expected; }))
-        << recorder.Addresses();
+    std::string opened;
+    EXPECT_TRUE(WaitUntil([&] {
+      opened = ReadBytes(recorder.record);
+      // Wine hands the mailer a blank as %20.
+      for (size_t at; (at = opened.find("%20")) != std::string::npos;) opened.replace(at, 3, " ");
+      return opened == expected;
+    })) << opened;
   }
   EXPECT_TRUE(about_.Visible()) << "a link leaves the window open";
 }
@@ -156,8 +149,8 @@ TEST_F(AboutWindow, PointerOverEachLinkLabelIsItsOwnPicture) {
            std::tuple{MailLink, "PointerMail.ico", POINT{0, 0}},
        }) {
     SCOPED_TRACE(picture);
-    const auto point = ExposedPoint(about_.Child(control));
-    ASSERT_TRUE(point && SetCursorPos(point->x, point->y));
+    const POINT point = PointIn(about_.Child(control));
+    ASSERT_TRUE(SetCursorPos(point.x, point.y));
     // Wine's drive Z: is the host's root.
     const fs::path icon = L"Z:" + Widen(ILVORANDE_SOURCE_DIR "/resources/") + Widen(picture);
     EXPECT_TRUE(WaitUntil([&] { return PointerShows(icon, hotSpot); }));

@@ -47,12 +47,12 @@ TEST_F(MainWindow, ShowsEveryControlInPlaceInAFixedFrame) {
       });
   EXPECT_FALSE(Control(RestoreButton).Enabled());
   EXPECT_FALSE(Control(ShortcutOption).Checked());
-  EXPECT_TRUE(program_->MessageBoxes().empty());
+  EXPECT_TRUE(program_->Windows("#32770").empty());
 }
 
 TEST_F(MainWindow, CheckboxTooltipShowsWhileThePointerRestsOnIt) {
-  const auto point = ExposedPoint(Control(ShortcutOption));
-  ASSERT_TRUE(point && SetCursorPos(0, 0) && SetCursorPos(point->x, point->y));
+  const POINT point = PointIn(Control(ShortcutOption));
+  ASSERT_TRUE(SetCursorPos(0, 0) && SetCursorPos(point.x, point.y));
   std::vector<Window> tips;
   EXPECT_TRUE(WaitUntil([&] { return !(tips = program_->Windows("tooltips_class32")).empty(); }));
   EXPECT_EQ(tips.empty() ? L"" : tips[0].Text(),

@@ -32,7 +32,7 @@ TEST_F(ModeSwitching, PresetSwitchesAndRestaurerReturnsToTheStartModeEachTime) {
     ASSERT_NO_FATAL_FAILURE(ClickAndExpectMode(button, size));
     EXPECT_TRUE(WaitUntil([&] {
       return restore.Enabled() && restore.Text() == L"Restaurer à " + SizeText(start_, L" x ");
-    })) << Narrow(restore.Text());
+    })) << restore.Text();
     ASSERT_NO_FATAL_FAILURE(ClickAndExpectMode(RestoreButton, start_));
   }
 }

@@ -4,13 +4,12 @@
 #pragma once
 
 #include <windows.h>
-// After windows.h, which it needs.
+
 #include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -48,9 +47,9 @@ inline constexpr DWORD kDeadlineMs = 20000;
 
 // Polls until done() holds or the deadline passes; true if it held.
 inline bool WaitUntil(const std::function<bool()>& done) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kDeadlineMs);
+  const ULONGLONG end = GetTickCount64() + kDeadlineMs;
   while (!done()) {
-    if (std::chrono::steady_clock::now() >= end) return done();
+    if (GetTickCount64() >= end) return done();
     Sleep(10);  // polling interval, not a wait for the program
   }
   return true;
@@ -60,13 +59,6 @@ inline std::wstring Widen(std::string_view utf8) {
   std::wstring out(utf8.size(), L'\0');
   out.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(),
                                  static_cast<int>(out.size())));
-  return out;
-}
-
-inline std::string Narrow(std::wstring_view text) {
-  std::string out(text.size() * 3, '\0');
-  out.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
-                                 static_cast<int>(out.size()), nullptr, nullptr));
   return out;
 }
 
@@ -128,48 +120,35 @@ struct Window {
 
 // The real pointer and keyboard go through the system's input queue.
 
-// A point amid the first run down the control's centre line where it lies in front.
-inline std::optional<POINT> ExposedPoint(const Window& control) {
+// A point of the control near its top, where a label's first line stands.
+inline POINT PointIn(const Window& control) {
   const RECT rect = control.ScreenRect();
-  const LONG x = (rect.left + rect.right) / 2;
-  LONG top = rect.top, bottom;
-  while (top < rect.bottom && WindowFromPoint({x, top}) != control.handle) ++top;
-  for (bottom = top; bottom < rect.bottom && WindowFromPoint({x, bottom}) == control.handle;)
-    ++bottom;
-  if (top == bottom) return std::nullopt;
-  return POINT{x, (top + bottom) / 2};
+  return {(rect.left + rect.right) / 2, rect.top + 6};
 }
 
 inline bool MouseClick(const Window& control) {
-  const auto point = ExposedPoint(control);
-  if (!point || !SetCursorPos(point->x, point->y)) return false;
+  const POINT point = PointIn(control);
+  if (!SetCursorPos(point.x, point.y)) return false;
   // The place goes with the buttons: a late X event for a window that opened
   // under the pointer may still move it back.
-  INPUT inputs[2] = {};
   const Size screen = ScreenSize();
-  for (INPUT& input : inputs) {
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (point->x * 65536 + screen.width - 1) / screen.width;
-    input.mi.dy = (point->y * 65536 + screen.height - 1) / screen.height;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  }
-  inputs[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  const LONG x = (point.x * 65536 + screen.width - 1) / screen.width;
+  const LONG y = (point.y * 65536 + screen.height - 1) / screen.height;
+  const auto at = [&](DWORD button) {
+    return INPUT{.type = INPUT_MOUSE,
+                 .mi = {x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button, 0, 0}};
+  };
+  INPUT inputs[] = {at(MOUSEEVENTF_LEFTDOWN), at(MOUSEEVENTF_LEFTUP)};
   return SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
 
 // Pressed in this order and released in reverse, into the window in front,
 // which is brought there first.
 inline bool PressKeys(const Window& window, std::initializer_list<WORD> keys) {
-  std::vector<INPUT> inputs(keys.size() * 2);
-  size_t pressed = 0;
-  for (const WORD key : keys) {
-    INPUT& press = inputs[pressed];
-    INPUT& release = inputs[inputs.size() - 1 - pressed++];
-    press.type = release.type = INPUT_KEYBOARD;
-    press.ki.wVk = release.ki.wVk = key;
-    release.ki.dwFlags = KEYEVENTF_KEYUP;
-  }
+  std::vector<INPUT> inputs;
+  for (const WORD key : keys) inputs.push_back({.type = INPUT_KEYBOARD, .ki = {key, 0, 0, 0, 0}});
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+    inputs.push_back({.type = INPUT_KEYBOARD, .ki = {*key, 0, KEYEVENTF_KEYUP, 0, 0}});
   return WaitUntil([&] {
            if (GetForegroundWindow() != window.handle) SetForegroundWindow(window.handle);
            return GetForegroundWindow() == window.handle;
@@ -354,20 +333,15 @@ class Program {
     WaitUntil([&] { return !(found = Windows(className)).empty() || !Running(); });
     return found.empty() ? Window() : found[0];
   }
-  std::vector<MessageBoxSeen> MessageBoxes() const {
-    std::vector<MessageBoxSeen> boxes;
-    for (const Window& box : Windows("#32770"))
-      boxes.push_back({box, box.Text(), box.Child(0xFFFF).Text(), IconOf(box)});
-    return boxes;
-  }
-  // A box whose icon is known; no box if none shows by the deadline.
+  // Once its icon is known; no box if none shows by the deadline.
   MessageBoxSeen WaitForMessageBox() const {
-    std::vector<MessageBoxSeen> boxes;
+    MessageBoxSeen seen;
     WaitUntil([&] {
-      boxes = MessageBoxes();
-      return (!boxes.empty() && boxes[0].icon != BoxIcon::Other) || !Running();
+      for (const Window& box : Windows("#32770"))
+        seen = {box, box.Text(), box.Child(0xFFFF).Text(), IconOf(box)};
+      return seen.icon != BoxIcon::Other || !Running();
     });
-    return boxes.empty() ? MessageBoxSeen() : boxes[0];
+    return seen;
   }
 
  private:
@@ -489,9 +463,7 @@ class ProgramTest : public ::testing::Test {
     // One that a shortcut started is not held by a Program.
     for (const DWORD stray : ProcessesNamed(L"Ilvorande.exe")) {
       ADD_FAILURE() << "a program started by the test still runs";
-      const OwnedHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, stray));
-      TerminateProcess(process.get(), 0xDEAD);
-      WaitForSingleObject(process.get(), kDeadlineMs);
+      TerminateProcess(OwnedHandle(OpenProcess(PROCESS_TERMINATE, FALSE, stray)).get(), 0xDEAD);
     }
     BackToStartMode();
   }
@@ -521,14 +493,14 @@ class ProgramTest : public ::testing::Test {
 
   // The display, the X server and Label1 reach that size; fatal on a message box instead.
   void ExpectMode(Size size) {
-    WaitUntil([&] { return ScreenSize() == size || !program_->MessageBoxes().empty(); });
-    for (const MessageBoxSeen& box : program_->MessageBoxes())
-      FAIL() << "message box " << Narrow(box.title) << ": " << Narrow(box.text);
+    WaitUntil([&] { return ScreenSize() == size || !program_->Windows("#32770").empty(); });
+    for (const Window& box : program_->Windows("#32770"))
+      FAIL() << "a message box: " << box.Child(0xFFFF).Text();
     ASSERT_EQ(ScreenSize(), size);
     EXPECT_EQ(XrandrSize(), size) << "the X server's mode";
     const Window label = Control(MainControl::ModeInForce);
     EXPECT_TRUE(WaitUntil([&] { return label.Text() == SizeText(size, L" X "); }))
-        << "Label1 reads " << Narrow(label.Text());
+        << "Label1 reads " << label.Text();
   }
 
   // Places in pixels at 96 dpi; a frame with a close box only, not sizable.
@@ -543,7 +515,7 @@ class ProgramTest : public ::testing::Test {
         WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     EXPECT_EQ(window.Style() & frame, WS_CAPTION | WS_SYSMENU);
     for (const ExpectedControl& expected : controls) {
-      SCOPED_TRACE(Narrow(expected.text));
+      SCOPED_TRACE(expected.text);
       const Window control = window.Child(expected.id);
       EXPECT_STRCASEEQ(control.ClassName().c_str(), expected.kind);
       EXPECT_EQ(control.Text(), expected.text);
