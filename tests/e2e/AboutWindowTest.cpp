@@ -106,11 +106,9 @@ TEST_F(AboutWindow, RetourItsCloseBoxAndAltRCloseIt) {
   const std::pair<const char*, std::function<bool()>> closers[] = {
       {"&Retour", [&] { return about_.Child(BackButton).Click(); }},
       {"close box", [&] { return about_.CloseBox(); }},
-      {"Alt+R",
-       [&] {
+      {"Alt+R", [&] {
          return PressKeys(about_, {VK_MENU, 'R'});
-       }},
-  };
+       }}};
   for (const auto& [how, close] : closers) {
     SCOPED_TRACE(how);
     if (!about_.Exists()) {

@@ -12,7 +12,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -118,8 +117,6 @@ struct Window {
   }
 };
 
-// The real pointer and keyboard go through the system's input queue.
-
 // A point of the control near its top, where a label's first line stands.
 inline POINT PointIn(const Window& control) {
   const RECT rect = control.ScreenRect();
@@ -154,13 +151,6 @@ inline bool PressKeys(const Window& window, std::initializer_list<WORD> keys) {
            return GetForegroundWindow() == window.handle;
          }) &&
          SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
-}
-
-inline Window FocusedControl(const Window& window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window.handle, nullptr), &info);
-  return {info.hwndFocus};
 }
 
 // Pixels, 0xRRGGBB, rows from the top.
@@ -256,10 +246,8 @@ enum class BoxIcon { None, Stop, Information, Other };
 // Each Wine process holds its own copy of the system icons, so the handles
 // differ: the icon shown is compared with each one drawn here.
 inline BoxIcon IconOf(const Window& box) {
-  Window icon{FindWindowExW(box.handle, nullptr, L"Static", nullptr)};
-  while (icon.Exists() && (icon.Style() & SS_TYPEMASK) != SS_ICON)
-    icon.handle = FindWindowExW(box.handle, icon.handle, L"Static", nullptr);
-  if (!icon.Exists() || !icon.Visible()) return BoxIcon::None;
+  const Window icon = box.Child(0x440);  // Wine's id for a message box's icon
+  if (!icon.Visible()) return BoxIcon::None;
   const Picture shown = Capture(icon.ScreenRect());
   for (const auto& [kind, id] :
        {std::pair{BoxIcon::Stop, IDI_ERROR}, std::pair{BoxIcon::Information, IDI_INFORMATION}}) {
@@ -368,8 +356,8 @@ inline std::optional<std::string> RunOnHost(const std::string& script, std::stri
   GetTempFileNameW(fs::temp_directory_path().c_str(), L"sh", 0, output);
   // A file, not a pipe: Wine helpers that the script may start would hold a pipe open.
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  OwnedHandle file(CreateFileW(output, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, &inherit,
-                               CREATE_ALWAYS, 0, nullptr));
+  const OwnedHandle file(CreateFileW(output, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                     &inherit, CREATE_ALWAYS, 0, nullptr));
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -381,7 +369,6 @@ inline std::optional<std::string> RunOnHost(const std::string& script, std::stri
   const bool started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                       nullptr, &startup, &info);
   const OwnedHandle process(info.hProcess), thread(info.hThread);
-  file.reset();
   std::string text;
   size_t end = std::string::npos;
   WaitUntil([&] {
@@ -413,12 +400,11 @@ inline std::string Quoted(std::string_view text) {
 inline std::optional<Size> XrandrSize() {
   // "Screen 0: minimum 64 x 64, current 1600 x 1200, maximum ..."
   const std::string text = RunOnHost("xrandr --current").value_or("");
-  const size_t current = text.find("current ");
+  std::istringstream in(text.substr(std::min(text.find("current "), text.size())));
   Size size;
-  if (current == std::string::npos ||
-      std::sscanf(text.c_str() + current, "current %d x %d", &size.width, &size.height) != 2)
-    return std::nullopt;
-  return size;
+  std::string current, times;
+  if (in >> current >> size.width >> times >> size.height) return size;
+  return std::nullopt;
 }
 
 // Whether the X server's pointer shows the 32 x 32 picture of the icon file
