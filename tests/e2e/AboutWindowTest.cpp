@@ -97,8 +97,10 @@ TEST_F(AboutWindow, LabelsAreDrawnInTheirFonts) {
     Place shown;
     EXPECT_TRUE(WaitUntil([&] {
       return (shown = InkBounds(Capture(rect), label.ink)) == expected;
-    })) << ::testing::PrintToString(shown)
-        << ", " << label.otherPoints << " pt draws " << ::testing::PrintToString(other);
+    })) << "ink at "
+        << ::testing::PrintToString(shown) << "; " << label.font.points << " pt draws it at "
+        << ::testing::PrintToString(expected) << ", " << label.otherPoints << " pt at "
+        << ::testing::PrintToString(other);
   }
 }
 

@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -442,6 +444,7 @@ class ProgramTest : public ::testing::Test {
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     start_ = ScreenSize();
     startBits_ = GetDeviceCaps(ScreenDc(GetDC(nullptr)).get(), BITSPIXEL);
+    ASSERT_NE(start_, (Size{1024, 768})) << "the tests switch to it, away from the start mode";
   }
 
   void TearDown() override {
