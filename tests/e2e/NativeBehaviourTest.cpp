@@ -1,5 +1,4 @@
-// What any Windows user expects of push buttons, text boxes and a window
-// started minimised.
+// What any Windows user expects of push buttons and text boxes.
 #include "core/helpabout/AboutControlIds.h"
 #include "driver/Driver.h"
 
@@ -55,18 +54,6 @@ TEST_F(NativeBehaviour, TextBoxesLieInFrontOfTheLabelsThatReachBehindThem) {
           << "at " << point.x << ", " << point.y;
     }
   }
-}
-
-TEST_F(NativeBehaviour, AWindowStartedMinimisedGivesNoButtonTheFocusUntilRestored) {
-  ASSERT_NO_FATAL_FAILURE(Launch(L"/4M"));
-  ASSERT_TRUE(WaitUntil([&] { return IsIconic(main_.handle); }));
-  ASSERT_NO_FATAL_FAILURE(ExpectMode({1024, 768}));
-  const HWND focus = Focus(main_);
-  EXPECT_TRUE(focus == nullptr || focus == main_.handle) << "a control has the focus";
-
-  ASSERT_TRUE(PostMessageW(main_.handle, WM_SYSCOMMAND, SC_RESTORE, 0));
-  EXPECT_TRUE(WaitUntil([&] { return Focus(main_) == Control(ModeButton(0)).handle; }))
-      << "restored, the focus is not on the first button";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Both windows at the screen scale of the Wine prefix (ILVORANDE_TEST_DPI,
-// 96 when unset): their client areas scale, every caption's control is as
-// wide as its text, and no two texts overlap.
+// 96 when unset): their client areas scale, every one-line caption fits its
+// control, and no two texts overlap.
 #include <cstdlib>
 
 #include "core/helpabout/AboutControlIds.h"
@@ -11,15 +11,11 @@ namespace {
 
 using enum MainControl;
 
-struct ScaleCase {
-  UINT dpi;
-  Size main, about;  // client areas: 3900 x 7365 and 6420 x 7125 twips
-};
-
-constexpr ScaleCase kScales[] = {{96, {260, 491}, {428, 475}},
-                                 {120, {325, 614}, {535, 594}},
-                                 {144, {390, 737}, {642, 713}},
-                                 {192, {520, 982}, {856, 950}}};
+// Client areas: 3900 x 7365 and 6420 x 7125 twips.
+const std::map<UINT, std::pair<Size, Size>> kClients{{96, {{260, 491}, {428, 475}}},
+                                                     {144, {{390, 737}, {642, 713}}},
+                                                     {192, {{520, 982}, {856, 950}}}};
+const Font kDefault{L"MS Sans Serif", 8.25};
 
 SIZE TextSize(const std::wstring& text, const Font& font, UINT dpi) {
   const OwnedGdi handle(CreateFontW(-std::lround(font.points * dpi / 72), 0, 0, 0, FW_NORMAL, FALSE,
@@ -34,105 +30,96 @@ SIZE TextSize(const std::wstring& text, const Font& font, UINT dpi) {
   return size;
 }
 
-RECT InClient(const Window& window, const Window& control) {
-  RECT rect = control.ScreenRect();
-  MapWindowPoints(HWND_DESKTOP, window.handle, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-Size ClientSize(const Window& window) {
-  RECT rect{};
-  GetClientRect(window.handle, &rect);
-  return {rect.right, rect.bottom};
-}
-
-void ExpectApart(const std::vector<std::pair<std::wstring, RECT>>& texts) {
-  for (size_t a = 0; a < texts.size(); ++a) {
-    for (size_t b = a + 1; b < texts.size(); ++b) {
-      RECT common{};
-      EXPECT_FALSE(IntersectRect(&common, &texts[a].second, &texts[b].second))
-          << "\"" << texts[a].first << "\" overlaps \"" << texts[b].first << "\"";
-    }
-  }
-}
+// Where a control's caption stands: one line in its top-left corner, centred
+// at its top or across its middle, or the first line of a wrapped text; a
+// null font stands for the whole control.
+struct Caption {
+  int id;
+  const Font* font = nullptr;
+  enum { TopLeft, TopCentre, Middle, FirstLine } place = TopLeft;
+};
 
 class Scale : public ProgramTest {
  protected:
   void SetUp() override {
     ProgramTest::SetUp();
     const char* wanted = std::getenv("ILVORANDE_TEST_DPI");
-    const UINT dpi = wanted != nullptr ? static_cast<UINT>(std::atoi(wanted)) : 96;
-    for (const ScaleCase& c : kScales) scale_ = c.dpi == dpi ? c : scale_;
-    ASSERT_EQ(scale_.dpi, dpi) << "no expectations for " << dpi << " dpi";
+    dpi_ = wanted != nullptr ? static_cast<UINT>(std::atoi(wanted)) : 96;
+    ASSERT_TRUE(kClients.contains(dpi_)) << "no expectations for " << dpi_ << " dpi";
     ASSERT_NO_FATAL_FAILURE(Launch());
-    ASSERT_EQ(GetDpiForWindow(main_.handle), dpi);
+    ASSERT_EQ(GetDpiForWindow(main_.handle), dpi_);
   }
-  ScaleCase scale_{};
+
+  // Each caption fits its control, and no two overlap.
+  void ExpectWholeAndApart(const Window& window, Size client,
+                           const std::vector<Caption>& captions) {
+    RECT rect{};
+    GetClientRect(window.handle, &rect);
+    EXPECT_EQ((Size{rect.right, rect.bottom}), client);
+    std::vector<RECT> texts;
+    for (const Caption& caption : captions) {
+      const Window control = window.Child(caption.id);
+      rect = control.ScreenRect();
+      MapWindowPoints(HWND_DESKTOP, window.handle, reinterpret_cast<POINT*>(&rect), 2);
+      if (caption.font != nullptr) {
+        const SIZE text = TextSize(control.Text(), *caption.font, dpi_);
+        if (caption.place != Caption::FirstLine) {
+          EXPECT_GE(rect.right - rect.left, text.cx) << control.Text() << " is cut";
+        }
+        const LONG left = caption.place == Caption::TopCentre
+                              ? (rect.left + rect.right - text.cx) / 2
+                              : rect.left;
+        const LONG top =
+            caption.place == Caption::Middle ? (rect.top + rect.bottom - text.cy) / 2 : rect.top;
+        const bool across = caption.place == Caption::Middle || caption.place == Caption::FirstLine;
+        rect = {left, top, across ? rect.right : left + text.cx, top + text.cy};
+      }
+      for (const RECT& other : texts) {
+        RECT common{};
+        EXPECT_FALSE(IntersectRect(&common, &rect, &other)) << "over " << control.Text();
+      }
+      texts.push_back(rect);
+    }
+  }
+
+  UINT dpi_ = 0;
 };
 
-TEST_F(Scale, MainWindowTextsAreWholeAndApart) {
-  EXPECT_EQ(ClientSize(main_), scale_.main);
-  const Font normal{L"MS Sans Serif", 8.25}, large{L"MS Sans Serif", 13.5};
-  std::vector<std::pair<std::wstring, RECT>> texts;
-  for (const MainControl label :
-       {WidthCaption, HeightCaption, TimesSign, ModeInForceCaption, ModeInForce}) {
-    const Window control = Control(label);
-    const RECT rect = InClient(main_, control);
-    const SIZE text = TextSize(control.Text(), label == TimesSign ? large : normal, scale_.dpi);
-    EXPECT_GE(rect.right - rect.left, text.cx) << "\"" << control.Text() << "\" is cut";
-    texts.push_back(
-        {control.Text(), {rect.left, rect.top, rect.left + text.cx, rect.top + text.cy}});
-  }
-  // The option's caption is one line across its middle, which is taller.
-  const RECT option = InClient(main_, Control(ShortcutOption));
-  const LONG middle = (option.top + option.bottom) / 2;
-  const LONG half = TextSize(L"C", normal, scale_.dpi).cy / 2;
-  texts.push_back({L"the option", {option.left, middle - half, option.right, middle + half}});
-  for (const MainControl control :
-       {WidthBox, HeightBox, RestoreButton, HelpButton, AboutButton, QuitButton})
-    texts.push_back({Control(control).Text(), InClient(main_, Control(control))});
-  for (int index = 0; index < 10; ++index) {
-    const Window button = Control(ModeButton(index));
-    const RECT rect = InClient(main_, button);
-    EXPECT_GE(rect.right - rect.left, TextSize(button.Text(), normal, scale_.dpi).cx);
-    texts.push_back({button.Text(), rect});
-  }
-  ExpectApart(texts);
+TEST_F(Scale, MainWindowCaptionsAreWholeAndApart) {
+  const Font times{L"MS Sans Serif", 13.5};
+  std::vector<Caption> captions = {{int(WidthCaption), &kDefault},
+                                   {int(HeightCaption), &kDefault},
+                                   {int(TimesSign), &times},
+                                   {int(ModeInForceCaption), &kDefault},
+                                   {int(ModeInForce), &kDefault},
+                                   {int(ShortcutOption), &kDefault, Caption::Middle},
+                                   {int(WidthBox)},
+                                   {int(HeightBox)},
+                                   {int(RestoreButton)},
+                                   {int(HelpButton)},
+                                   {int(AboutButton)},
+                                   {int(QuitButton)}};
+  for (int index = 0; index < 10; ++index) captions.push_back({int(ModeButton(index))});
+  ExpectWholeAndApart(main_, kClients.at(dpi_).first, captions);
   // Real pixels, whatever the scale.
   EXPECT_EQ(Control(ModeInForce).Text(), SizeText(ScreenSize(), L" X "));
 }
 
-TEST_F(Scale, AboutWindowTextsAreWholeAndApart) {
+TEST_F(Scale, AboutWindowCaptionsAreWholeAndApart) {
   ASSERT_TRUE(Control(AboutButton).Click());
   const Window about = program_->WaitForWindow(AboutWindowClassName);
   ASSERT_TRUE(about.Exists());
-  EXPECT_EQ(ClientSize(about), scale_.about);
-  const struct {
-    AboutControl id;
-    Font font;
-    bool centred;
-  } lines[] = {{AboutControl::Title, {L"Comic Sans MS", 20.25}, true},
-               {AboutControl::Version, {L"Comic Sans MS", 14.25}, true},
-               {AboutControl::WebAddress, {L"Arial", 14.25, true}, true},
-               {AboutControl::MailLink, {L"Arial", 12, true}, false}};
-  std::vector<std::pair<std::wstring, RECT>> texts;
-  for (const auto& line : lines) {
-    const Window control = about.Child(line.id);
-    const RECT rect = InClient(about, control);
-    const SIZE text = TextSize(control.Text(), line.font, scale_.dpi);
-    EXPECT_GE(rect.right - rect.left, text.cx) << "\"" << control.Text() << "\" is cut";
-    const LONG left = line.centred ? (rect.left + rect.right - text.cx) / 2 : rect.left;
-    texts.push_back({control.Text(), {left, rect.top, left + text.cx, rect.top + text.cy}});
-  }
-  for (const AboutControl id : {AboutControl::Picture, AboutControl::BackButton})
-    texts.push_back(
-        {L"control " + std::to_wstring(static_cast<int>(id)), InClient(about, about.Child(id))});
-  const RECT statement = InClient(about, about.Child(AboutControl::Statement));
-  const LONG firstLine = TextSize(L"A", {L"Comic Sans MS", 12}, scale_.dpi).cy;
-  texts.push_back({L"the statement's first line",
-                   {statement.left, statement.top, statement.right, statement.top + firstLine}});
-  ExpectApart(texts);
-  ASSERT_TRUE(about.CloseBox());
+  const Font title{L"Comic Sans MS", 20.25}, version{L"Comic Sans MS", 14.25},
+      web{L"Arial", 14.25, true}, statement{L"Comic Sans MS", 12}, mail{L"Arial", 12, true};
+  using enum AboutControl;
+  ExpectWholeAndApart(about, kClients.at(dpi_).second,
+                      {{int(Title), &title, Caption::TopCentre},
+                       {int(Version), &version, Caption::TopCentre},
+                       {int(Picture)},
+                       {int(WebAddress), &web, Caption::TopCentre},
+                       {int(Statement), &statement, Caption::FirstLine},
+                       {int(MailLink), &mail},
+                       {int(BackButton)}});
 }
 
 }  // namespace

@@ -22,19 +22,6 @@ TEST(DesktopLink, StartsThisProgramOnThePresetAndEnds) {
   EXPECT_EQ(link.iconIndex, 0);
 }
 
-TEST(DesktopLink, EveryPresetHasItsNameAndDigit) {
-  const std::map<int, std::string> names{{0, "1600 x 1200"}, {1, "1400 x 1050"}, {2, "1280 x 960"},
-                                         {3, "1152 x 864"},  {4, "1024 x 768"},  {5, "800 x 600"},
-                                         {6, "640 x 480"},   {7, "1280 x 1024"}, {9, "1280 x 800"}};
-  for (const auto& [index, caption] : names) {
-    FakeSystem system;
-    MakeShortcutForButton(system, system, index);
-    ASSERT_EQ(system.links.size(), 1u) << index;
-    EXPECT_EQ(system.links[0].path, "C:\\Users\\Zoë\\Desktop\\Ilvorande en " + caption + ".lnk");
-    EXPECT_EQ(system.links[0].arguments, "/" + std::to_string(index) + "F");
-  }
-}
-
 TEST(DesktopLink, FolderReferencesAreExpandedAndADriveRootKeepsOneSeparator) {
   FakeSystem system;
   system.appFolder = "%SystemRoot%\\Outils";
