@@ -23,7 +23,6 @@ constexpr ControlStyles MainControlStyles{BS_PUSHBUTTON | BS_MULTILINE, 0};
 constexpr int TooltipWidthTwips = 4500;
 // Room between the picture and the caption of the quit button.
 constexpr int PictureGapTwips = 45;
-constexpr int SmallIconDesignPixels = 16;
 constexpr UINT WM_CREATE_TOOLTIP = WM_APP + 1;
 
 // Centred on the screen, at the size that the scale asks for.
@@ -117,11 +116,10 @@ void Win32MainWindow::ApplyDpi(UINT dpi) {
   }
 }
 
+// The title bar's small icon the system makes from the big one.
 void Win32MainWindow::LoadIcons() {
   bigIcon_ = LoadProgramIcon(instance_, scale_.FromDesignPixels(ProgramIconDesignPixels));
-  smallIcon_ = LoadProgramIcon(instance_, scale_.FromDesignPixels(SmallIconDesignPixels));
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 }
 
 bool Win32MainWindow::Show(int showCommand) {

@@ -85,7 +85,6 @@ class Win32MainWindow final : public MainWindowView {
   DpiScale scale_;
   std::vector<UniqueFont> fonts_;
   UniqueIcon bigIcon_;
-  UniqueIcon smallIcon_;
   bool quitShowsIcon_ = false;
   bool minimized_ = false;
 };

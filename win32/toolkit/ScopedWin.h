@@ -34,6 +34,13 @@ struct DisplayDCDeleter {
 };
 using DisplayDC = std::unique_ptr<std::remove_pointer_t<HDC>, DisplayDCDeleter>;
 
+// A device context in memory, for measuring text without a round trip to
+// the window system.
+struct MemoryDCDeleter {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using MemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDCDeleter>;
+
 // A window's device context from GetDC, released to its window.
 class WindowDC {
  public:

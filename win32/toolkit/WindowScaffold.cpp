@@ -60,24 +60,29 @@ HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view 
       style |= styles.label | SS_ICON;
       break;
   }
+  // A label that sizes itself to its text is made at that size at once.
+  SIZE size{scale.Pixels(control.width), scale.Pixels(control.height)};
+  if (control.sizesToText && !text.empty()) size = TextExtent(font, text);
   const HWND child = CreateWindowExW(
       exStyle, className, std::wstring(text).c_str(), style, scale.Pixels(control.left),
-      scale.Pixels(control.top), scale.Pixels(control.width), scale.Pixels(control.height), parent,
+      scale.Pixels(control.top), size.cx, size.cy, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (control.sizesToText) FitLabelToText(child);
   return child;
 }
 
-SIZE TextExtent(HWND control) {
-  const std::wstring text = WindowText(control);
-  const WindowDC dc(control);
-  const SelectedObject font(dc.get(),
-                            reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+SIZE TextExtent(HFONT font, std::wstring_view text) {
+  const MemoryDC dc(CreateCompatibleDC(nullptr));
+  const SelectedObject selected(dc.get(), font);
   SIZE extent{};
-  GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  GetTextExtentPoint32W(dc.get(), text.data(), static_cast<int>(text.size()), &extent);
   return extent;
+}
+
+SIZE TextExtent(HWND control) {
+  return TextExtent(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
+                    WindowText(control));
 }
 
 void FitLabelToText(HWND label) {

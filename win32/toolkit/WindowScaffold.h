@@ -64,7 +64,8 @@ void RescaleControls(HWND parent, const WindowLayout& layout, const std::vector<
 // that follows another on its row moves right to keep the design's gap.
 void MakeRoomForTexts(HWND parent, const WindowLayout& layout, const DpiScale& scale);
 
-// The size of a control's text in its font, on one line.
+// The size of a text on one line in a font; of a control's text in its own.
+SIZE TextExtent(HFONT font, std::wstring_view text);
 SIZE TextExtent(HWND control);
 
 std::wstring WindowText(HWND window);
