@@ -25,12 +25,14 @@ std::optional<std::size_t> FindMarker(std::u32string_view text) {
 
 // The last character, or, behind a closing apostrophe, the third from the end:
 // the help writes its quotation marks as doubled apostrophes ("/4F''").
+// Deliberate quirk: one apostrophe ("/4F'") makes the digit the suffix.
 std::optional<char32_t> SuffixOf(std::u32string_view tail) {
+  constexpr std::size_t BeforeQuotes = 3;  // "4F''": F is the third from the end
   if (tail.size() < 2) return std::nullopt;
   if (tail.back() != U'\'') return tail.back();
   // "/4'": no character stands there, so the tail has no suffix.
-  if (tail.size() == 2) return std::nullopt;
-  return tail[tail.size() - 3];
+  if (tail.size() < BeforeQuotes) return std::nullopt;
+  return tail[tail.size() - BeforeQuotes];
 }
 
 char32_t UpperAscii(char32_t c) {
@@ -52,7 +54,8 @@ AfterSwitch AfterSwitchFor(std::optional<char32_t> suffix) {
 }  // namespace
 
 std::optional<CommandLineRequest> ParseCommandLine(std::string_view commandLine) {
-  // The length is tested before trimming: blanks alone still get the help.
+  // Deliberate quirk: the length is tested before trimming, so blanks alone
+  // still get the help, twice.
   if (commandLine.empty()) return std::nullopt;
   const std::u32string decoded = DecodeUtf8(commandLine);
   const std::u32string_view arguments = TrimSpaces(decoded);

@@ -34,11 +34,12 @@ inline constexpr int ModeButtonHeight = 400;
 inline constexpr int RowStep = 405;
 inline constexpr int ColumnBottom = ColumnTop + RowStep * static_cast<int>(ModePresets.size());
 
-// Tab places of the preset buttons by index; a new preset comes last.
+// Tab places of the preset buttons by index; a preset without one comes last.
 inline constexpr std::array<int, 10> PresetTabPlaces{0, 5, 6, 7, 8, 9, 10, 13, -1, 20};
+inline constexpr int AfterEveryTabPlace = 100;
 constexpr int PresetTabPlace(int index) {
   const int place = index < static_cast<int>(PresetTabPlaces.size()) ? PresetTabPlaces[index] : -1;
-  return place >= 0 ? place : 100 + index;
+  return place >= 0 ? place : AfterEveryTabPlace + index;
 }
 
 inline constexpr std::array<ControlLayout, 13> FixedControls{{

@@ -11,7 +11,7 @@ using enum AboutControl;
 // Stands in for the browser and the mailer that Wine's winebrowser runs for
 // http: and mailto: addresses: a script of ours writes down each address.
 struct LinkRecorder {
-  static constexpr const wchar_t* kKey = L"Software\\Wine\\WineBrowser";
+  static constexpr const wchar_t* WineBrowserKey = L"Software\\Wine\\WineBrowser";
   const fs::path script = fs::temp_directory_path() / "record-link.sh";
   const fs::path record = fs::temp_directory_path() / "links.txt";
   LinkRecorder() {
@@ -19,13 +19,13 @@ struct LinkRecorder {
         << "printf '%s\\n' \"$1\" >> " << Quoted(UnixPath(record)) << "\n";
     const std::wstring command = L"/bin/sh " + Widen(UnixPath(script));
     for (const wchar_t* name : {L"Browsers", L"Mailers"})
-      RegSetKeyValueW(HKEY_CURRENT_USER, kKey, name, REG_SZ, command.c_str(),
+      RegSetKeyValueW(HKEY_CURRENT_USER, WineBrowserKey, name, REG_SZ, command.c_str(),
                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
   }
   LinkRecorder(const LinkRecorder&) = delete;
   ~LinkRecorder() {
     for (const wchar_t* name : {L"Browsers", L"Mailers"})
-      RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, name);
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, WineBrowserKey, name);
     fs::remove(script), fs::remove(record);
   }
 };

@@ -12,10 +12,10 @@ namespace {
 using enum MainControl;
 
 // Client areas: 3900 x 7365 and 6420 x 7125 twips.
-const std::map<UINT, std::pair<Size, Size>> kClients{{96, {{260, 491}, {428, 475}}},
-                                                     {144, {{390, 737}, {642, 713}}},
-                                                     {192, {{520, 982}, {856, 950}}}};
-const Font kDefault{L"MS Sans Serif", 8.25};
+const std::map<UINT, std::pair<Size, Size>> ClientSizes{{96, {{260, 491}, {428, 475}}},
+                                                        {144, {{390, 737}, {642, 713}}},
+                                                        {192, {{520, 982}, {856, 950}}}};
+const Font DefaultFont{L"MS Sans Serif", 8.25};
 
 SIZE TextSize(const std::wstring& text, const Font& font, UINT dpi) {
   const OwnedGdi handle(CreateFontW(-std::lround(font.points * dpi / 72), 0, 0, 0, FW_NORMAL, FALSE,
@@ -45,7 +45,7 @@ class Scale : public ProgramTest {
     ProgramTest::SetUp();
     const char* wanted = std::getenv("ILVORANDE_TEST_DPI");
     dpi_ = wanted != nullptr ? static_cast<UINT>(std::atoi(wanted)) : 96;
-    ASSERT_TRUE(kClients.contains(dpi_)) << "no expectations for " << dpi_ << " dpi";
+    ASSERT_TRUE(ClientSizes.contains(dpi_)) << "no expectations for " << dpi_ << " dpi";
     ASSERT_NO_FATAL_FAILURE(Launch());
     ASSERT_EQ(GetDpiForWindow(main_.handle), dpi_);
   }
@@ -87,12 +87,12 @@ class Scale : public ProgramTest {
 
 TEST_F(Scale, MainWindowCaptionsAreWholeAndApart) {
   const Font times{L"MS Sans Serif", 13.5};
-  std::vector<Caption> captions = {{int(WidthCaption), &kDefault},
-                                   {int(HeightCaption), &kDefault},
+  std::vector<Caption> captions = {{int(WidthCaption), &DefaultFont},
+                                   {int(HeightCaption), &DefaultFont},
                                    {int(TimesSign), &times},
-                                   {int(ModeInForceCaption), &kDefault},
-                                   {int(ModeInForce), &kDefault},
-                                   {int(ShortcutOption), &kDefault, Caption::Middle},
+                                   {int(ModeInForceCaption), &DefaultFont},
+                                   {int(ModeInForce), &DefaultFont},
+                                   {int(ShortcutOption), &DefaultFont, Caption::Middle},
                                    {int(WidthBox)},
                                    {int(HeightBox)},
                                    {int(RestoreButton)},
@@ -100,7 +100,7 @@ TEST_F(Scale, MainWindowCaptionsAreWholeAndApart) {
                                    {int(AboutButton)},
                                    {int(QuitButton)}};
   for (int index = 0; index < 10; ++index) captions.push_back({int(ModeButton(index))});
-  ExpectWholeAndApart(main_, kClients.at(dpi_).first, captions);
+  ExpectWholeAndApart(main_, ClientSizes.at(dpi_).first, captions);
   // Real pixels, whatever the scale.
   EXPECT_EQ(Control(ModeInForce).Text(), SizeText(ScreenSize(), L" X "));
 }
@@ -112,7 +112,7 @@ TEST_F(Scale, AboutWindowCaptionsAreWholeAndApart) {
   const Font title{L"Comic Sans MS", 20.25}, version{L"Comic Sans MS", 14.25},
       web{L"Arial", 14.25, true}, statement{L"Comic Sans MS", 12}, mail{L"Arial", 12, true};
   using enum AboutControl;
-  ExpectWholeAndApart(about, kClients.at(dpi_).second,
+  ExpectWholeAndApart(about, ClientSizes.at(dpi_).second,
                       {{int(Title), &title, Caption::TopCentre},
                        {int(Version), &version, Caption::TopCentre},
                        {int(Picture)},

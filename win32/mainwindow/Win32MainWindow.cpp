@@ -132,7 +132,7 @@ bool Win32MainWindow::Show(int showCommand) {
                   frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
                   this);
   if (window_ == nullptr) return false;
-  if (scale_.dpi() != systemScale.dpi()) {
+  if (scale_.Dpi() != systemScale.Dpi()) {
     // On a monitor of its own dpi.
     const RECT scaled = CentredFrame(scale_);
     SetWindowPos(window_, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
@@ -239,14 +239,19 @@ LRESULT Win32MainWindow::DrawButtonContent(const NMCUSTOMDRAW& draw) const {
   const HICON picture = isQuit && quitShowsIcon_ ? bigIcon_.get() : nullptr;
   const std::wstring caption = WindowText(draw.hdr.hwndFrom);
   RECT content = draw.rc;
-  const int margin = GetSystemMetrics(SM_CXEDGE) + 1;
+  // One pixel inside the frame's edge, as the system keeps its caption.
+  constexpr int InsideEdge = 1;
+  const int margin = GetSystemMetrics(SM_CXEDGE) + InsideEdge;
   InflateRect(&content, -margin, -margin);
   const SIZE oneLine = TextExtent(draw.hdr.hwndFrom);
   if (picture == nullptr && oneLine.cx <= content.right - content.left) return CDRF_DODEFAULT;
 
   const ButtonLook look(draw.hdr.hwndFrom);
   const ButtonState state = StateOf(draw.uItemState);
-  if (state == ButtonState::Pressed && !look.themed()) OffsetRect(&content, 1, 1);
+  if (state == ButtonState::Pressed && !look.IsThemed()) {
+    // A classic pushed button shows its content one pixel down and right.
+    OffsetRect(&content, InsideEdge, InsideEdge);
+  }
   const SelectedObject font(
       draw.hdc, reinterpret_cast<HGDIOBJ>(SendMessageW(draw.hdr.hwndFrom, WM_GETFONT, 0, 0)));
   const SIZE text = look.MeasureWrapped(draw.hdc, caption, content.right - content.left);
@@ -264,7 +269,7 @@ LRESULT Win32MainWindow::DrawButtonContent(const NMCUSTOMDRAW& draw) const {
       (SendMessageW(draw.hdr.hwndFrom, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
   if ((draw.uItemState & CDIS_FOCUS) != 0 && !cuesHidden) {
     RECT focus = draw.rc;
-    InflateRect(&focus, -margin - 1, -margin - 1);
+    InflateRect(&focus, -margin - InsideEdge, -margin - InsideEdge);
     DrawFocusRect(draw.hdc, &focus);
   }
   return CDRF_SKIPDEFAULT;

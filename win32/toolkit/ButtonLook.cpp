@@ -65,7 +65,8 @@ void ButtonLook::DrawWrapped(HDC dc, const std::wstring& caption, RECT place,
     DrawTextW(dc, caption.c_str(), length, &at, CaptionFormat);
   };
   // Disabled captions are embossed, as the system draws them without a style.
-  if (state == ButtonState::Disabled) drawIn(COLOR_3DHILIGHT, 1);
+  constexpr int EmbossOffset = 1;
+  if (state == ButtonState::Disabled) drawIn(COLOR_3DHILIGHT, EmbossOffset);
   drawIn(state == ButtonState::Disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT, 0);
 }
 

@@ -17,7 +17,7 @@ ButtonState StateOf(UINT itemState);
 class ButtonLook {
  public:
   explicit ButtonLook(HWND button);
-  bool themed() const { return theme_ != nullptr; }
+  bool IsThemed() const { return theme_ != nullptr; }
   // The caption wrapped at word boundaries within width.
   SIZE MeasureWrapped(HDC dc, const std::wstring& caption, int width) const;
   void DrawWrapped(HDC dc, const std::wstring& caption, RECT place, ButtonState state) const;

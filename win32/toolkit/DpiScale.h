@@ -13,7 +13,7 @@ class DpiScale {
   // The window's monitor's dpi where the system tells it, else the system's.
   static DpiScale OfWindow(HWND window);
 
-  UINT dpi() const { return dpi_; }
+  UINT Dpi() const { return dpi_; }
   int Pixels(int twips) const { return TwipsToPixels(twips, static_cast<int>(dpi_)); }
   // A size drawn at 96 dpi, such as a 32-pixel icon.
   int FromDesignPixels(int pixels) const {

@@ -131,7 +131,7 @@ const ControlLayout* LabelBefore(const WindowLayout& layout, const ControlLayout
 }  // namespace
 
 void MakeRoomForTexts(HWND parent, const WindowLayout& layout, const DpiScale& scale) {
-  if (scale.dpi() == DesignDpi) return;
+  if (scale.Dpi() == DesignDpi) return;
   for (const auto& control : layout.controls) {
     if (control.kind != ControlKind::Label || control.centred) continue;
     const HWND label = GetDlgItem(parent, control.id);

@@ -44,11 +44,11 @@ inline void ReleaseScreenDc(HDC dc) {
 using ScreenDc = Owned<HDC, ReleaseScreenDc>;
 
 // Generous: a loaded machine must not make a test flaky.
-inline constexpr DWORD kDeadlineMs = 20000;
+inline constexpr DWORD DeadlineMs = 20000;
 
 // Polls until done() holds or the deadline passes; true if it held.
 inline bool WaitUntil(const std::function<bool()>& done) {
-  const ULONGLONG end = GetTickCount64() + kDeadlineMs;
+  const ULONGLONG end = GetTickCount64() + DeadlineMs;
   while (!done()) {
     if (GetTickCount64() >= end) return done();
     Sleep(10);  // polling interval, not a wait for the program
@@ -114,7 +114,7 @@ struct Window {
   // Returns once the window has handled it.
   std::optional<LRESULT> Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(handle, message, wparam, lparam, 0, kDeadlineMs, &result)) return {};
+    if (!SendMessageTimeoutW(handle, message, wparam, lparam, 0, DeadlineMs, &result)) return {};
     return result;
   }
 };
@@ -298,13 +298,13 @@ class Program {
   }
   ~Program() {
     if (Running()) TerminateProcess(process_.get(), 0xDEAD);
-    WaitForSingleObject(process_.get(), kDeadlineMs);
+    WaitForSingleObject(process_.get(), DeadlineMs);
   }
 
   bool Running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
   std::optional<DWORD> WaitForExit() const {
     DWORD status = 0;
-    if (WaitForSingleObject(process_.get(), kDeadlineMs) != WAIT_OBJECT_0) return {};
+    if (WaitForSingleObject(process_.get(), DeadlineMs) != WAIT_OBJECT_0) return {};
     GetExitCodeProcess(process_.get(), &status);
     return status;
   }
