@@ -16,7 +16,7 @@ HWND Focus(const Window& window) {
 
 class NativeBehaviour : public ProgramTest {};
 
-TEST_F(NativeBehaviour, EnterPressesTheFocusedModeButton) {
+TEST_F(NativeBehaviour, EnterPressesTheFocusedButtonOrAutreFromASizeBox) {
   ASSERT_NO_FATAL_FAILURE(Launch());
   const Window target = Control(ModeButton(1));  // "1400 x 1050"
   for (int presses = 0; presses < 25 && Focus(main_) != target.handle; ++presses) {
@@ -27,6 +27,12 @@ TEST_F(NativeBehaviour, EnterPressesTheFocusedModeButton) {
   ASSERT_EQ(Focus(main_), target.handle) << "Tab never reached 1400 x 1050";
   ASSERT_TRUE(PressKeys(main_, {VK_RETURN}));
   ASSERT_NO_FATAL_FAILURE(ExpectMode({1400, 1050}));
+  // In a size box, Enter presses "Autre...".
+  ASSERT_TRUE(Control(WidthBox).SetText(L"1024") && Control(HeightBox).SetText(L"768"));
+  ASSERT_TRUE(MouseClick(Control(HeightBox)));
+  ASSERT_TRUE(WaitUntil([&] { return Focus(main_) == Control(HeightBox).handle; }));
+  ASSERT_TRUE(PressKeys(main_, {VK_RETURN}));
+  ASSERT_NO_FATAL_FAILURE(ExpectMode({1024, 768}));
 }
 
 TEST_F(NativeBehaviour, EnterOnTheFocusedRetourClosesTheAboutWindow) {

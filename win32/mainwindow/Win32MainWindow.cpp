@@ -208,6 +208,12 @@ void Win32MainWindow::RestoreFocus() {
 
 void Win32MainWindow::OnCommand(int controlId) {
   if (behaviour_ == nullptr) return;
+  // Enter in a size box presses "Autre...", as a dialog's default button.
+  const HWND focus = GetFocus();
+  if (controlId == IDOK &&
+      (focus == Control(MainControl::WidthBox) || focus == Control(MainControl::HeightBox))) {
+    controlId = static_cast<int>(ModeButton(CustomModeIndex));
+  }
   if (IsModeButton(controlId)) {
     behaviour_->ModeButtonClicked(controlId - static_cast<int>(ModeButton(0)));
     return;
@@ -296,6 +302,14 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
       CreateControls();
       focus_ = Control(ModeButton(0));
       return 0;
+    case DM_GETDEFID: {
+      // Enter in a size box presses "Autre...".
+      const HWND focus = GetFocus();
+      if (focus != Control(MainControl::WidthBox) && focus != Control(MainControl::HeightBox)) {
+        return 0;
+      }
+      return MAKELRESULT(static_cast<int>(ModeButton(CustomModeIndex)), DC_HASDEFID);
+    }
     case WM_CREATE_TOOLTIP:
       if (tooltip_ == nullptr) CreateTooltip();
       return 0;

@@ -4,22 +4,29 @@ namespace ilvorande {
 
 namespace {
 
-// Enter presses the push button that has the focus, as in a dialog box: the
-// dialog manager leaves that to a dialog's own procedure.
-bool PressedFocusedButton(const MSG& message) {
+// Enter presses the push button that has the focus, elsewhere the window's
+// default button (DM_GETDEFID), as in a dialog box: the dialog manager
+// leaves that to a dialog's own procedure.
+bool PressedButtonForEnter(const MSG& message) {
   if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
   const HWND focus = GetFocus();
-  if (focus == nullptr || focus != message.hwnd || !IsWindowEnabled(focus)) return false;
+  if (focus == nullptr || focus != message.hwnd) return false;
+  HWND button = focus;
   const auto code = SendMessageW(focus, WM_GETDLGCODE, 0, 0);
-  if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0) return false;
-  SendMessageW(focus, BM_CLICK, 0, 0);
+  if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0) {
+    const HWND root = GetAncestor(focus, GA_ROOT);
+    const LRESULT byDefault = SendMessageW(root, DM_GETDEFID, 0, 0);
+    button = HIWORD(byDefault) == DC_HASDEFID ? GetDlgItem(root, LOWORD(byDefault)) : nullptr;
+  }
+  if (button == nullptr || !IsWindowEnabled(button)) return false;
+  SendMessageW(button, BM_CLICK, 0, 0);
   return true;
 }
 
 }  // namespace
 
 void DispatchWithDialogKeys(MSG& message) {
-  if (PressedFocusedButton(message)) return;
+  if (PressedButtonForEnter(message)) return;
   const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   if (root != nullptr && IsDialogMessageW(root, &message)) return;
   TranslateMessage(&message);
