@@ -131,12 +131,14 @@ HCURSOR Win32AboutWindow::PointerFor(HWND control) const {
 
 // The main window's icon, at this window's scale.
 void Win32AboutWindow::ShowProgramIcon() {
-  programIcon_ = LoadProgramIcon(instance_, scale_.FromDesignPixels(ProgramIconDesignPixels));
-  const auto icon = reinterpret_cast<LPARAM>(programIcon_.get());
-  SendMessageW(window_, WM_SETICON, ICON_BIG, icon);
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, icon);
+  // The window and the picture let go of the old icon before it is destroyed.
+  auto icon = LoadProgramIcon(instance_, scale_.FromDesignPixels(ProgramIconDesignPixels));
+  const auto handle = reinterpret_cast<LPARAM>(icon.get());
+  SendMessageW(window_, WM_SETICON, ICON_BIG, handle);
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, handle);
   SendDlgItemMessageW(window_, static_cast<int>(AboutControl::Picture), STM_SETICON,
-                      static_cast<WPARAM>(icon), 0);
+                      static_cast<WPARAM>(handle), 0);
+  programIcon_ = std::move(icon);
 }
 
 void Win32AboutWindow::ApplyDpi(UINT dpi) {

@@ -118,8 +118,10 @@ void Win32MainWindow::ApplyDpi(UINT dpi) {
 
 // The title bar's small icon the system makes from the big one.
 void Win32MainWindow::LoadIcons() {
-  bigIcon_ = LoadProgramIcon(instance_, scale_.FromDesignPixels(ProgramIconDesignPixels));
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  // The window lets go of the old icon before it is destroyed.
+  auto icon = LoadProgramIcon(instance_, scale_.FromDesignPixels(ProgramIconDesignPixels));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
+  bigIcon_ = std::move(icon);
 }
 
 bool Win32MainWindow::Show(int showCommand) {
@@ -208,12 +210,6 @@ void Win32MainWindow::RestoreFocus() {
 
 void Win32MainWindow::OnCommand(int controlId) {
   if (behaviour_ == nullptr) return;
-  // Enter in a size box presses "Autre...", as a dialog's default button.
-  const HWND focus = GetFocus();
-  if (controlId == IDOK &&
-      (focus == Control(MainControl::WidthBox) || focus == Control(MainControl::HeightBox))) {
-    controlId = static_cast<int>(ModeButton(CustomModeIndex));
-  }
   if (IsModeButton(controlId)) {
     behaviour_->ModeButtonClicked(controlId - static_cast<int>(ModeButton(0)));
     return;
