@@ -198,14 +198,10 @@ LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
         SetFocus(focus_);
       }
       return 0;
-    case WM_DPICHANGED: {
+    case WM_DPICHANGED:
       ApplyDpi(HIWORD(wParam));
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+      MoveToSuggestedPlace(window_, lParam);
       return 0;
-    }
     case WM_CLOSE:
       Close();
       return 0;

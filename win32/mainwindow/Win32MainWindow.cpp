@@ -335,14 +335,10 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
     case WM_SIZE:
       if (wParam == SIZE_RESTORED && GetActiveWindow() == window_) RestoreFocus();
       return 0;
-    case WM_DPICHANGED: {
+    case WM_DPICHANGED:
       ApplyDpi(HIWORD(wParam));
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+      MoveToSuggestedPlace(window_, lParam);
       return 0;
-    }
     case WM_DESTROY:
       window_ = nullptr;
       PostQuitMessage(0);

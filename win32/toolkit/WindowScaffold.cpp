@@ -107,6 +107,12 @@ void RescaleControls(HWND parent, const WindowLayout& layout, const std::vector<
   MakeRoomForTexts(parent, layout, scale);
 }
 
+void MoveToSuggestedPlace(HWND window, LPARAM suggested) {
+  const auto& place = *reinterpret_cast<const RECT*>(suggested);
+  SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 namespace {
 
 RECT PlaceInParent(HWND child) {

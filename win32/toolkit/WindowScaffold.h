@@ -59,6 +59,10 @@ void FitLabelToText(HWND label);
 void RescaleControls(HWND parent, const WindowLayout& layout, const std::vector<UniqueFont>& fonts,
                      const DpiScale& scale);
 
+// Where the system suggests a window moved to a monitor of another dpi
+// should stand (WM_DPICHANGED's lParam).
+void MoveToSuggestedPlace(HWND window, LPARAM suggested);
+
 // Text does not scale exactly with the layout: away from the design's dpi, a
 // label too narrow for its text grows to the right, and a self-sizing label
 // that follows another on its row moves right to keep the design's gap.
