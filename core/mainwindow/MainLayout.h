@@ -34,13 +34,9 @@ inline constexpr int ModeButtonHeight = 400;
 inline constexpr int RowStep = 405;
 inline constexpr int ColumnBottom = ColumnTop + RowStep * static_cast<int>(ModePresets.size());
 
-// Tab places of the preset buttons by index; a preset without one comes last.
-inline constexpr std::array<int, 10> PresetTabPlaces{0, 5, 6, 7, 8, 9, 10, 13, -1, 20};
-inline constexpr int AfterEveryTabPlace = 100;
-constexpr int PresetTabPlace(int index) {
-  const int place = index < static_cast<int>(PresetTabPlaces.size()) ? PresetTabPlaces[index] : -1;
-  return place >= 0 ? place : AfterEveryTabPlace + index;
-}
+// Tab places of the mode buttons, by index.
+inline constexpr std::array<int, ModeButtonCount> ModeButtonTabPlaces{0, 5,  6,  7,  8,
+                                                                      9, 10, 13, 17, 20};
 
 inline constexpr std::array<ControlLayout, 13> FixedControls{{
     {.id = Id(MainControl::ShortcutOption),
@@ -102,7 +98,7 @@ inline constexpr std::array<ControlLayout, 13> FixedControls{{
      .top = 660,
      .width = 960,
      .height = 400,
-     .tabPlace = 17},
+     .tabPlace = ModeButtonTabPlaces[CustomModeIndex]},
     {.id = Id(MainControl::ModeInForceCaption),
      .kind = ControlKind::Label,
      .caption = "Ilvorande actuel",
@@ -171,7 +167,7 @@ constexpr std::array<ControlLayout, FixedControls.size() + ModePresets.size()> A
                         .top = top,
                         .width = ColumnWidth,
                         .height = ModeButtonHeight,
-                        .tabPlace = PresetTabPlace(preset.index)};
+                        .tabPlace = ModeButtonTabPlaces[preset.index]};
     top += RowStep;
   }
   return controls;

@@ -18,9 +18,7 @@ constexpr int ExitSuccess = 0;
 }  // namespace
 
 bool MainWindow::Load() {
-  for (const auto& preset : ModePresets) {
-    view_.SetText(ModeButton(preset.index), PresetButtonCaption(preset, false));
-  }
+  LabelPresetButtons(false);
   if (!RunCommandLine()) return false;
   // Read after any switch of the command line, so they show the mode in force.
   ShowModeInForce();
@@ -119,9 +117,12 @@ void MainWindow::QuitClicked() {
 
 // Only a mouse release relabels: a change from the keyboard keeps the captions.
 void MainWindow::ShortcutOptionReleased() {
-  const bool makesShortcuts = view_.IsChecked(MainControl::ShortcutOption);
+  LabelPresetButtons(view_.IsChecked(MainControl::ShortcutOption));
+}
+
+void MainWindow::LabelPresetButtons(bool makeShortcuts) {
   for (const auto& preset : ModePresets) {
-    view_.SetText(ModeButton(preset.index), PresetButtonCaption(preset, makesShortcuts));
+    view_.SetText(ModeButton(preset.index), PresetButtonCaption(preset, makeShortcuts));
   }
 }
 

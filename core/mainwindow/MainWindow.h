@@ -33,6 +33,7 @@ class MainWindow {
   bool RunCommandLine();
   void SwitchToButtonMode(int index);
   void ShowModeInForce();
+  void LabelPresetButtons(bool makeShortcuts);
 
   MainWindowView& view_;
   DisplaySettings& display_;

@@ -36,14 +36,9 @@ TEST_F(CommandLine, WordWithoutMarkerOrDigitShowsTheHelpTwiceAsTheButtonDoes) {
       EXPECT_FALSE(Control(MainControl::RestoreButton).Enabled()) << "nothing was switched";
       ASSERT_TRUE(Control(MainControl::HelpButton).Click());
     }
-    const auto box = program_->WaitForMessageBox();
-    ASSERT_TRUE(box.box.Exists()) << "no help";
-    EXPECT_EQ(box.title, L"Ilvorande");
-    EXPECT_EQ(box.icon, BoxIcon::Information);
-    EXPECT_EQ(program_->Windows(MainWindowClassName).size(), shown == 3 ? 1u : 0u);
-    texts.push_back(box.text);
-    ASSERT_TRUE(box.PressOk());
-    ASSERT_TRUE(WaitUntil([&] { return !box.box.Exists(); }));
+    texts.push_back(AnswerMessageBox(L"Ilvorande", BoxIcon::Information, [&] {
+      EXPECT_EQ(program_->Windows(MainWindowClassName).size(), shown == 3 ? 1u : 0u);
+    }));
   }
   EXPECT_FALSE(texts[0].empty());
   EXPECT_EQ(texts, std::vector(3, texts[0]));

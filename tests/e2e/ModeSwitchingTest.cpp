@@ -44,14 +44,8 @@ TEST_F(ModeSwitching, TypedModeIgnoresBlanksAndRoundsFractions) {
 TEST_F(ModeSwitching, ModeTheDisplayLacksIsRefusedWithAStopMessage) {
   ASSERT_NO_FATAL_FAILURE(TypeMode(L"1000", L"700"));
   ASSERT_TRUE(Control(ModeButton(8)).Click());
-  const auto box = program_->WaitForMessageBox();
-  ASSERT_TRUE(box.box.Exists()) << "no message box";
-  EXPECT_EQ(box.title, L"Désolé");
-  EXPECT_EQ(box.text, L"Votre carte graphique n'accepte pas cette résolution");
-  EXPECT_EQ(box.icon, BoxIcon::Stop);
-  EXPECT_EQ(ScreenSize(), start_);
-  ASSERT_TRUE(box.PressOk());
-  EXPECT_TRUE(WaitUntil([&] { return !box.box.Exists(); }));
+  EXPECT_EQ(AnswerMessageBox(L"Désolé", BoxIcon::Stop, [&] { EXPECT_EQ(ScreenSize(), start_); }),
+            L"Votre carte graphique n'accepte pas cette résolution");
 }
 
 TEST_F(ModeSwitching, CloseBoxOrQuitterEndsTheProgramAndKeepsTheMode) {

@@ -109,12 +109,8 @@ TEST_F(Shortcuts, AutreWhileTickedIsRefusedAndWritesNothing) {
   // A mode that "Autre..." would switch to, were it taken.
   ASSERT_TRUE(Control(WidthBox).SetText(L"1024") && Control(HeightBox).SetText(L"768"));
   ASSERT_TRUE(Control(ModeButton(8)).Click());
-  const auto box = program_->WaitForMessageBox();
-  ASSERT_TRUE(box.box.Exists()) << "no message box";
-  EXPECT_EQ(box.title, L"Désolé");
-  EXPECT_EQ(box.text, L"Désolé, le raccourci ne fonctionne que pour les autres boutons.");
-  EXPECT_EQ(box.icon, BoxIcon::Information);
-  ASSERT_TRUE(box.PressOk());
+  EXPECT_EQ(AnswerMessageBox(L"Désolé", BoxIcon::Information),
+            L"Désolé, le raccourci ne fonctionne que pour les autres boutons.");
   EXPECT_TRUE(main_.Send(WM_NULL).has_value());
   EXPECT_TRUE(OurFiles().empty());
   EXPECT_EQ(ScreenSize(), start_);

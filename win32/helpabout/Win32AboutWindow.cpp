@@ -143,10 +143,7 @@ void Win32AboutWindow::ShowProgramIcon() {
 
 void Win32AboutWindow::ApplyDpi(UINT dpi) {
   scale_ = DpiScale(dpi);
-  // The controls let go of the old fonts before they are deleted.
-  auto fonts = MakeFonts(AboutLayout, scale_);
-  RescaleControls(window_, AboutLayout, fonts, scale_);
-  fonts_ = std::move(fonts);
+  RescaleControls(window_, AboutLayout, scale_, fonts_);
   ShowProgramIcon();
 }
 
@@ -189,14 +186,8 @@ LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
       }
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_ACTIVATE:
-      // The focus goes back where the user left it, at first on the back button.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        if (const HWND focus = GetFocus(); focus != nullptr && IsChild(window_, focus)) {
-          focus_ = focus;
-        }
-      } else if (focus_ != nullptr) {
-        SetFocus(focus_);
-      }
+      // At first on the back button.
+      KeepFocusAcrossActivation(window_, wParam, focus_);
       return 0;
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(wParam));

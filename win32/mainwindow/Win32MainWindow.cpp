@@ -107,10 +107,7 @@ void Win32MainWindow::CreateTooltip() {
 void Win32MainWindow::ApplyDpi(UINT dpi) {
   scale_ = DpiScale(dpi);
   LoadIcons();
-  // The controls let go of the old fonts before they are deleted.
-  auto fonts = MakeFonts(MainLayout, scale_);
-  RescaleControls(window_, MainLayout, fonts, scale_);
-  fonts_ = std::move(fonts);
+  RescaleControls(window_, MainLayout, scale_, fonts_);
   if (tooltip_ != nullptr) {
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(TooltipWidthTwips));
   }
@@ -200,12 +197,6 @@ void Win32MainWindow::ShowAboutModal() {
 
 void Win32MainWindow::Close() {
   if (window_ != nullptr) DestroyWindow(window_);
-}
-
-void Win32MainWindow::RestoreFocus() {
-  const HWND focus = GetFocus();
-  if (focus != nullptr && IsChild(window_, focus)) return;
-  if (focus_ != nullptr && IsWindowEnabled(focus_)) SetFocus(focus_);
 }
 
 void Win32MainWindow::OnCommand(int controlId) {
@@ -321,19 +312,11 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
       return CDRF_DODEFAULT;
     }
     case WM_ACTIVATE:
-      // Keep the focus where the user left it across activations. A window
-      // active but minimised gives no button the focus: a key pressed then
-      // would switch the display unseen.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        if (const HWND focus = GetFocus(); focus != nullptr && IsChild(window_, focus)) {
-          focus_ = focus;
-        }
-      } else if (HIWORD(wParam) == 0) {
-        RestoreFocus();
-      }
+      KeepFocusAcrossActivation(window_, wParam, focus_);
       return 0;
     case WM_SIZE:
-      if (wParam == SIZE_RESTORED && GetActiveWindow() == window_) RestoreFocus();
+      // Restored while active: no activation gives the focus back then.
+      if (wParam == SIZE_RESTORED && GetActiveWindow() == window_) GiveFocusBack(window_, focus_);
       return 0;
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(wParam));

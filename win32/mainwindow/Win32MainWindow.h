@@ -63,7 +63,6 @@ class Win32MainWindow final : public MainWindowView {
   void ApplyDpi(UINT dpi);
   // The icons at the window's scale, in its title bar too.
   void LoadIcons();
-  void RestoreFocus();
   void OnCommand(int controlId);
   LRESULT DrawButtonContent(const NMCUSTOMDRAW& draw) const;
 

@@ -2,14 +2,15 @@
 
 #include <commctrl.h>
 
+#include "win32/toolkit/Win32Library.h"
+
 namespace ilvorande {
 
 namespace {
 
 constexpr UINT CaptionFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
-// The visual style's part and states of a push button (vssym32.h).
+// The visual style's part of a push button (vssym32.h).
 constexpr int PushButtonPart = 1;
-constexpr int StateNumbers[] = {1, 2, 3, 4, 5};
 
 using GetWindowThemeFunction = void*(WINAPI*)(HWND);
 using DrawThemeTextFunction = HRESULT(WINAPI*)(void*, HDC, int, int, LPCWSTR, int, DWORD, DWORD,
@@ -19,9 +20,7 @@ using DrawThemeTextFunction = HRESULT(WINAPI*)(void*, HDC, int, int, LPCWSTR, in
 // none is active.
 template <typename Function>
 Function ThemeFunction(const char* name) {
-  const HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
-  if (uxtheme == nullptr) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(uxtheme, name)));
+  return SystemFunction<Function>(L"uxtheme.dll", name, false);
 }
 
 }  // namespace
@@ -52,8 +51,8 @@ void ButtonLook::DrawWrapped(HDC dc, const std::wstring& caption, RECT place,
   const int length = static_cast<int>(caption.size());
   if (theme_ != nullptr) {
     if (const auto drawThemeText = ThemeFunction<DrawThemeTextFunction>("DrawThemeText")) {
-      drawThemeText(theme_, dc, PushButtonPart, StateNumbers[static_cast<int>(state)],
-                    caption.c_str(), length, CaptionFormat, 0, &place);
+      drawThemeText(theme_, dc, PushButtonPart, static_cast<int>(state), caption.c_str(), length,
+                    CaptionFormat, 0, &place);
       return;
     }
   }

@@ -9,7 +9,8 @@
 
 namespace ilvorande {
 
-enum class ButtonState { Normal, Hot, Pressed, Disabled, Defaulted };
+// Numbered as the visual style numbers a push button's states (vssym32.h).
+enum class ButtonState { Normal = 1, Hot, Pressed, Disabled, Defaulted };
 
 // From the item state of a custom-draw notification.
 ButtonState StateOf(UINT itemState);

@@ -93,18 +93,37 @@ void FitLabelToText(HWND label) {
   InvalidateRect(label, nullptr, TRUE);
 }
 
-void RescaleControls(HWND parent, const WindowLayout& layout, const std::vector<UniqueFont>& fonts,
-                     const DpiScale& scale) {
+void RescaleControls(HWND parent, const WindowLayout& layout, const DpiScale& scale,
+                     std::vector<UniqueFont>& fonts) {
+  // The controls let go of the old fonts before they are deleted.
+  auto scaledFonts = MakeFonts(layout, scale);
   for (const auto& control : layout.controls) {
     const HWND child = GetDlgItem(parent, control.id);
-    SendMessageW(child, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(fonts[static_cast<std::size_t>(control.font)].get()),
-                 FALSE);
+    SendMessageW(
+        child, WM_SETFONT,
+        reinterpret_cast<WPARAM>(scaledFonts[static_cast<std::size_t>(control.font)].get()), FALSE);
     MoveWindow(child, scale.Pixels(control.left), scale.Pixels(control.top),
                scale.Pixels(control.width), scale.Pixels(control.height), TRUE);
     if (control.sizesToText) FitLabelToText(child);
   }
+  fonts = std::move(scaledFonts);
   MakeRoomForTexts(parent, layout, scale);
+}
+
+void KeepFocusAcrossActivation(HWND window, WPARAM activation, HWND& remembered) {
+  if (LOWORD(activation) == WA_INACTIVE) {
+    if (const HWND focus = GetFocus(); focus != nullptr && IsChild(window, focus)) {
+      remembered = focus;
+    }
+  } else if (HIWORD(activation) == 0) {
+    GiveFocusBack(window, remembered);
+  }
+}
+
+void GiveFocusBack(HWND window, HWND remembered) {
+  const HWND focus = GetFocus();
+  if (focus != nullptr && IsChild(window, focus)) return;
+  if (remembered != nullptr && IsWindowEnabled(remembered)) SetFocus(remembered);
 }
 
 void MoveToSuggestedPlace(HWND window, LPARAM suggested) {

@@ -55,9 +55,16 @@ HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view 
 void FitLabelToText(HWND label);
 
 // Fonts, places and sizes of every control anew, for a window that has moved
-// to a monitor of another dpi.
-void RescaleControls(HWND parent, const WindowLayout& layout, const std::vector<UniqueFont>& fonts,
-                     const DpiScale& scale);
+// to a monitor of another dpi; fonts is replaced by the layout's at that scale.
+void RescaleControls(HWND parent, const WindowLayout& layout, const DpiScale& scale,
+                     std::vector<UniqueFont>& fonts);
+
+// Keeps a window's focus where the user left it across activations
+// (WM_ACTIVATE). A window active but minimised gives no control the focus:
+// a key pressed then would act unseen.
+void KeepFocusAcrossActivation(HWND window, WPARAM activation, HWND& remembered);
+// The remembered control gets the focus back, unless one of the window's has it.
+void GiveFocusBack(HWND window, HWND remembered);
 
 // Where the system suggests a window moved to a monitor of another dpi
 // should stand (WM_DPICHANGED's lParam).

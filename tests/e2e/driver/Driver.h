@@ -457,6 +457,20 @@ class ProgramTest : public ::testing::Test {
     BackToStartMode();
   }
 
+  // Waits for the program's message box, checks its title and icon, runs
+  // whileShown, then presses OK until it has gone; returns its text.
+  std::wstring AnswerMessageBox(
+      const wchar_t* title, BoxIcon icon, const std::function<void()>& whileShown = [] {}) {
+    const MessageBoxSeen box = program_->WaitForMessageBox();
+    EXPECT_TRUE(box.box.Exists()) << "no message box";
+    EXPECT_EQ(box.title, title);
+    EXPECT_EQ(box.icon, icon);
+    whileShown();
+    EXPECT_TRUE(box.PressOk());
+    EXPECT_TRUE(WaitUntil([&] { return !box.box.Exists(); }));
+    return box.text;
+  }
+
   void BackToStartMode() {
     DEVMODEW mode{};
     mode.dmSize = sizeof mode;
