@@ -29,8 +29,10 @@ constexpr int Id(AboutControl control) {
   return static_cast<int>(control);
 }
 
-// The statement lies in front of the web address where the two overlap, so
-// that both texts stay readable.
+// Read from the top, but Tab goes to the back button first: the title, the
+// version and the picture are read before it. The statement is read before
+// the web address and so lies in front of it where the two overlap, which
+// keeps both texts readable.
 inline constexpr std::array<ControlLayout, 7> Controls{{
     {.id = Id(AboutControl::Title),
      .kind = ControlKind::Label,
@@ -39,7 +41,7 @@ inline constexpr std::array<ControlLayout, 7> Controls{{
      .top = 600,
      .width = 6135,
      .height = 855,
-     .tabPlace = 0,
+     .readBefore = Id(AboutControl::Version),
      .font = Title,
      .centred = true,
      .colour = TextColour::Purple},
@@ -50,7 +52,7 @@ inline constexpr std::array<ControlLayout, 7> Controls{{
      .top = 2055,
      .width = 3420,
      .height = 435,
-     .tabPlace = 4,
+     .readBefore = Id(AboutControl::Picture),
      .font = Version,
      .centred = true,
      .colour = TextColour::Purple},
@@ -61,15 +63,14 @@ inline constexpr std::array<ControlLayout, 7> Controls{{
      .top = 2625,
      .width = 555,
      .height = 510,
-     .tabPlace = 6},
+     .readBefore = Id(AboutControl::BackButton)},
     {.id = Id(AboutControl::WebAddress),
-     .kind = ControlKind::Label,
+     .kind = ControlKind::Link,
      .caption = AuthorWebPage,
      .left = 45,
      .top = 3720,
      .width = 6435,
      .height = 1380,
-     .tabPlace = 3,
      .font = WebLink,
      .centred = true,
      .colour = TextColour::Blue,
@@ -82,17 +83,16 @@ inline constexpr std::array<ControlLayout, 7> Controls{{
      .top = 4380,
      .width = 6135,
      .height = 870,
-     .tabPlace = 1,
+     .readBefore = Id(AboutControl::WebAddress),
      .font = Statement,
      .centred = true},
     {.id = Id(AboutControl::MailLink),
-     .kind = ControlKind::Label,
+     .kind = ControlKind::Link,
      .caption = "Envoyer un coucou à l'auteur...",
      .left = 1620,
      .top = 5550,
      .width = 3120,
      .height = 270,
-     .tabPlace = 2,
      .font = MailLink,
      .sizesToText = true,
      .colour = TextColour::Blue,
@@ -103,13 +103,16 @@ inline constexpr std::array<ControlLayout, 7> Controls{{
      .left = 1800,
      .top = 5985,
      .width = 2610,
-     .height = 720,
-     .tabPlace = 5},
+     .height = 720},
 }};
+
+// The links after the back button, in the order they are read.
+inline constexpr std::array TabOrder{Id(AboutControl::BackButton), Id(AboutControl::WebAddress),
+                                     Id(AboutControl::MailLink)};
 
 }  // namespace about_layout
 
-inline constexpr WindowLayout AboutLayout{"A Propos...", 6420, 7125, about_layout::Fonts,
-                                          about_layout::Controls};
+inline constexpr WindowLayout AboutLayout{
+    "A Propos...", 6420, 7125, about_layout::Fonts, about_layout::Controls, about_layout::TabOrder};
 
 }  // namespace ilvorande

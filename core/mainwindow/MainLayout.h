@@ -34,9 +34,33 @@ inline constexpr int ModeButtonHeight = 400;
 inline constexpr int RowStep = 405;
 inline constexpr int ColumnBottom = ColumnTop + RowStep * static_cast<int>(ModePresets.size());
 
-// Tab places of the mode buttons, by index.
-inline constexpr std::array<int, ModeButtonCount> ModeButtonTabPlaces{0, 5,  6,  7,  8,
-                                                                      9, 10, 13, 17, 20};
+// The row of the typed-in mode: the captions above the boxes and the sign
+// between them stop where the boxes begin, so that none covers a box.
+inline constexpr int CaptionTop = 450;
+inline constexpr int WidthBoxTop = 690;
+inline constexpr int HeightBoxTop = 705;
+inline constexpr int HeightBoxLeft = 1530;
+inline constexpr int TimesSignLeft = 1290;
+
+// Not the order of the places on screen: the first presets, "Quitter" and
+// "Restaurer" come first.
+inline constexpr std::array TabOrder{Id(ModeButton(0)),
+                                     Id(MainControl::QuitButton),
+                                     Id(MainControl::RestoreButton),
+                                     Id(ModeButton(1)),
+                                     Id(ModeButton(2)),
+                                     Id(ModeButton(3)),
+                                     Id(ModeButton(4)),
+                                     Id(ModeButton(5)),
+                                     Id(ModeButton(6)),
+                                     Id(MainControl::HelpButton),
+                                     Id(MainControl::AboutButton),
+                                     Id(ModeButton(7)),
+                                     Id(MainControl::WidthBox),
+                                     Id(MainControl::HeightBox),
+                                     Id(ModeButton(CustomModeIndex)),
+                                     Id(ModeButton(9)),
+                                     Id(MainControl::ShortcutOption)};
 
 inline constexpr std::array<ControlLayout, 13> FixedControls{{
     {.id = Id(MainControl::ShortcutOption),
@@ -45,51 +69,49 @@ inline constexpr std::array<ControlLayout, 13> FixedControls{{
      .left = 180,
      .top = 30,
      .width = 3465,
-     .height = 465,
-     .tabPlace = 21},
-    // The captions reach down behind the boxes, whose tops cover their lower part.
+     .height = 465},
+    // Each caption names the box that it is read before.
     {.id = Id(MainControl::WidthCaption),
      .kind = ControlKind::Label,
      .caption = "largeur",
      .left = 435,
-     .top = 450,
+     .top = CaptionTop,
      .width = 540,
-     .height = 525,
-     .tabPlace = 18},
+     .height = WidthBoxTop - CaptionTop,
+     .readBefore = Id(MainControl::WidthBox)},
     {.id = Id(MainControl::HeightCaption),
      .kind = ControlKind::Label,
      .caption = "hauteur",
      .left = 1800,
-     .top = 450,
+     .top = CaptionTop,
      .width = 540,
-     .height = 525,
-     .tabPlace = 19},
+     .height = HeightBoxTop - CaptionTop,
+     .readBefore = Id(MainControl::HeightBox)},
     {.id = Id(MainControl::WidthBox),
      .kind = ControlKind::Edit,
      .caption = "",
      .left = 180,
-     .top = 690,
+     .top = WidthBoxTop,
      .width = 1035,
      .height = 315,
-     .tabPlace = 14,
      .centred = true},
+    // Read between the boxes, before the height's caption, so that it names neither.
     {.id = Id(MainControl::TimesSign),
      .kind = ControlKind::Label,
      .caption = "X",
-     .left = 1290,
+     .left = TimesSignLeft,
      .top = 660,
-     .width = 405,
+     .width = HeightBoxLeft - TimesSignLeft,
      .height = 405,
-     .tabPlace = 15,
+     .readBefore = Id(MainControl::HeightCaption),
      .font = Large},
     {.id = Id(MainControl::HeightBox),
      .kind = ControlKind::Edit,
      .caption = "",
-     .left = 1530,
-     .top = 705,
+     .left = HeightBoxLeft,
+     .top = HeightBoxTop,
      .width = 1035,
      .height = 315,
-     .tabPlace = 16,
      .centred = true},
     {.id = Id(ModeButton(CustomModeIndex)),
      .kind = ControlKind::Button,
@@ -97,8 +119,7 @@ inline constexpr std::array<ControlLayout, 13> FixedControls{{
      .left = 2670,
      .top = 660,
      .width = 960,
-     .height = 400,
-     .tabPlace = ModeButtonTabPlaces[CustomModeIndex]},
+     .height = 400},
     {.id = Id(MainControl::ModeInForceCaption),
      .kind = ControlKind::Label,
      .caption = "Ilvorande actuel",
@@ -106,7 +127,7 @@ inline constexpr std::array<ControlLayout, 13> FixedControls{{
      .top = ColumnBottom + 240,
      .width = 1155,
      .height = 195,
-     .tabPlace = 3,
+     .readBefore = Id(MainControl::ModeInForce),
      .sizesToText = true},
     {.id = Id(MainControl::ModeInForce),
      .kind = ControlKind::Label,
@@ -115,7 +136,7 @@ inline constexpr std::array<ControlLayout, 13> FixedControls{{
      .top = ColumnBottom + 240,
      .width = 45,
      .height = 195,
-     .tabPlace = 2,
+     .readBefore = Id(MainControl::RestoreButton),
      .sizesToText = true},
     {.id = Id(MainControl::RestoreButton),
      .kind = ControlKind::Button,
@@ -124,7 +145,6 @@ inline constexpr std::array<ControlLayout, 13> FixedControls{{
      .top = ColumnBottom + 615,
      .width = ColumnWidth,
      .height = 400,
-     .tabPlace = 4,
      .disabled = true},
     {.id = Id(MainControl::HelpButton),
      .kind = ControlKind::Button,
@@ -132,16 +152,14 @@ inline constexpr std::array<ControlLayout, 13> FixedControls{{
      .left = 180,
      .top = ColumnBottom + 1065,
      .width = 1455,
-     .height = 495,
-     .tabPlace = 11},
+     .height = 495},
     {.id = Id(MainControl::AboutButton),
      .kind = ControlKind::Button,
      .caption = "A Propos",
      .left = 2175,
      .top = ColumnBottom + 1065,
      .width = 1455,
-     .height = 495,
-     .tabPlace = 12},
+     .height = 495},
     // Twice as high as a mode button and more, for its picture.
     {.id = Id(MainControl::QuitButton),
      .kind = ControlKind::Button,
@@ -149,8 +167,7 @@ inline constexpr std::array<ControlLayout, 13> FixedControls{{
      .left = ColumnLeft,
      .top = ColumnBottom + 1605,
      .width = ColumnWidth,
-     .height = 855,
-     .tabPlace = 1},
+     .height = 855},
 }};
 
 // The mode buttons take their captions from the presets when the window loads.
@@ -166,8 +183,7 @@ constexpr std::array<ControlLayout, FixedControls.size() + ModePresets.size()> A
                         .left = ColumnLeft,
                         .top = top,
                         .width = ColumnWidth,
-                        .height = ModeButtonHeight,
-                        .tabPlace = ModeButtonTabPlaces[preset.index]};
+                        .height = ModeButtonHeight};
     top += RowStep;
   }
   return controls;
@@ -177,7 +193,11 @@ inline constexpr auto Controls = AllControls();
 
 }  // namespace main_layout
 
-inline constexpr WindowLayout MainLayout{"Ilvorande", 3900, main_layout::ColumnBottom + 2655,
-                                         main_layout::Fonts, main_layout::Controls};
+inline constexpr WindowLayout MainLayout{"Ilvorande",
+                                         3900,
+                                         main_layout::ColumnBottom + 2655,
+                                         main_layout::Fonts,
+                                         main_layout::Controls,
+                                         main_layout::TabOrder};
 
 }  // namespace ilvorande

@@ -57,7 +57,7 @@ bool MainWindow::RunCommandLine() {
 
 void MainWindow::ModeButtonClicked(int index) {
   if (!savedMode_) savedMode_ = toolkit_.Screen();
-  if (view_.IsChecked(MainControl::ShortcutOption)) {
+  if (view_.MakesShortcuts()) {
     MakeShortcutForButton(shell_, toolkit_, index);
     return;
   }
@@ -115,9 +115,9 @@ void MainWindow::QuitClicked() {
   toolkit_.EndProcess(ExitSuccess);
 }
 
-// Only a mouse release relabels: a change from the keyboard keeps the captions.
-void MainWindow::ShortcutOptionReleased() {
-  LabelPresetButtons(view_.IsChecked(MainControl::ShortcutOption));
+// From the keyboard too, so that a button never says one thing and does another.
+void MainWindow::ShortcutOptionChanged() {
+  LabelPresetButtons(view_.MakesShortcuts());
 }
 
 void MainWindow::LabelPresetButtons(bool makeShortcuts) {

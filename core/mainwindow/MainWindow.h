@@ -26,8 +26,8 @@ class MainWindow {
   void HelpClicked();
   void AboutClicked();
   void QuitClicked();
-  // A mouse button released over the shortcut option, after it has changed.
-  void ShortcutOptionReleased();
+  // The shortcut option ticked or cleared, by the mouse or the keyboard.
+  void ShortcutOptionChanged();
 
  private:
   bool RunCommandLine();

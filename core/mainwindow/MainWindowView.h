@@ -17,8 +17,12 @@ class MainWindowView {
   virtual std::string Text(MainControl control) = 0;
   virtual void SetText(MainControl control, std::string_view text) = 0;
   virtual void Enable(MainControl control) = 0;
-  virtual bool IsChecked(MainControl control) = 0;
-  // Takes effect when the window shows, or at once once it has.
+  // Whether the shortcut option is ticked: the preset buttons then write
+  // desktop links instead of switching.
+  virtual bool MakesShortcuts() = 0;
+  // Minimised or normal, whatever the process was started with; without a
+  // call, the window shows as the process was started. Takes effect when
+  // the window shows, or at once once it has.
   virtual void SetMinimized(bool minimized) = 0;
   // The window's own icon above the quit button's caption.
   virtual void ShowProgramIconOnQuitButton() = 0;

@@ -1,10 +1,12 @@
 // The one record that both windows are built from: each control's kind,
-// caption, place in twips, tab place and look.
+// caption, place in twips, reading order and look.
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <span>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace ilvorande {
@@ -23,16 +25,43 @@ struct FontSpec {
   bool underline = false;
 };
 
-enum class ControlKind { Button, CheckBox, Edit, Label, Picture };
+// A link is a label that takes the focus and opens with Enter or Space.
+enum class ControlKind { Button, CheckBox, Edit, Label, Link, Picture };
 enum class TextColour { System, Purple, Blue };
 enum class Pointer { Arrow, WebLink, MailLink };
+
+struct Rgb {
+  std::uint8_t red, green, blue;
+  friend constexpr bool operator==(Rgb, Rgb) = default;
+};
+enum class SystemColour { WindowText, HotLight };
+// A colour of the design's own, or one the user chose for the system.
+using Ink = std::variant<Rgb, SystemColour>;
+
+// Under high contrast every colour is the user's: the window text, and the
+// hot-light colour for the links.
+constexpr Ink InkFor(TextColour colour, bool highContrast) {
+  switch (colour) {
+    case TextColour::Purple:
+      if (!highContrast) return Rgb{128, 0, 128};
+      break;
+    case TextColour::Blue:
+      return highContrast ? Ink{SystemColour::HotLight} : Ink{Rgb{0, 0, 255}};
+    case TextColour::System:
+      break;
+  }
+  return SystemColour::WindowText;
+}
 
 struct ControlLayout {
   int id;
   ControlKind kind;
   std::string_view caption;
   int left, top, width, height;  // twips, from the client area's top-left corner
-  int tabPlace;
+  // For a control that never takes the focus: the control it is created
+  // right before, so that a screen reader reads it first, and names a text
+  // box after the caption that precedes it.
+  int readBefore = 0;
   int font = 0;  // index into the window's fonts; 0 is its default font
   bool centred = false;
   bool sizesToText = false;  // grows to the right from its left edge
@@ -41,33 +70,42 @@ struct ControlLayout {
   Pointer pointer = Pointer::Arrow;
 };
 
+constexpr bool TakesFocus(ControlKind kind) {
+  return kind != ControlKind::Label && kind != ControlKind::Picture;
+}
+
+constexpr bool ShowsText(ControlKind kind) {
+  return kind == ControlKind::Label || kind == ControlKind::Link;
+}
+
 struct WindowLayout {
   std::string_view caption;
   int clientWidth, clientHeight;  // twips
   std::span<const FontSpec> fonts;
   std::span<const ControlLayout> controls;
+  // The controls that take the focus, in the order that Tab visits them.
+  std::span<const int> tabOrder;
 
   const ControlLayout* Find(int id) const {
     const auto found = std::ranges::find(controls, id, &ControlLayout::id);
     return found != controls.end() ? &*found : nullptr;
   }
 
-  // The order to create the controls in, which is also the order from front
-  // to back: those that take the focus in the order that Tab follows, then
-  // the labels and pictures, so that a text box lies in front of a label
-  // that reaches behind it.
+  // The order to create the controls in, which is the order of Tab, of a
+  // screen reader and of the z-order from front to back: the controls that
+  // take the focus in tab order, each preceded by the labels read before it.
   std::vector<const ControlLayout*> InCreationOrder() const {
     std::vector<const ControlLayout*> ordered;
-    for (const auto& control : controls) ordered.push_back(&control);
-    std::ranges::stable_sort(ordered, [](const ControlLayout* a, const ControlLayout* b) {
-      const bool aFocusable = TakesFocus(a->kind), bFocusable = TakesFocus(b->kind);
-      return aFocusable != bFocusable ? aFocusable : a->tabPlace < b->tabPlace;
-    });
+    for (const int id : tabOrder) AppendReadFirst(id, ordered);
     return ordered;
   }
 
-  static constexpr bool TakesFocus(ControlKind kind) {
-    return kind != ControlKind::Label && kind != ControlKind::Picture;
+ private:
+  void AppendReadFirst(int id, std::vector<const ControlLayout*>& ordered) const {
+    for (const auto& control : controls) {
+      if (control.readBefore == id) AppendReadFirst(control.id, ordered);
+    }
+    if (const ControlLayout* control = Find(id)) ordered.push_back(control);
   }
 };
 

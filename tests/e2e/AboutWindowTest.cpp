@@ -1,5 +1,6 @@
 // The About window: modal over the main window, its controls in place and
-// their fonts as drawn, the ways to close it, its links and their pointers.
+// their fonts as drawn, what a screen reader hears, the ways to close it,
+// its links by mouse and keyboard, and their pointers.
 #include "core/helpabout/AboutControlIds.h"
 #include "driver/Driver.h"
 
@@ -32,6 +33,14 @@ struct LinkRecorder {
 
 class AboutWindow : public ProgramTest {
  protected:
+  // Each address that the browser or the mailer was handed, one a line.
+  static std::string Opened(const LinkRecorder& recorder) {
+    std::string opened = ReadBytes(recorder.record);
+    // Wine hands the mailer a blank as %20.
+    for (size_t at; (at = opened.find("%20")) != std::string::npos;) opened.replace(at, 3, " ");
+    return opened;
+  }
+
   void SetUp() override {
     ProgramTest::SetUp();
     ASSERT_NO_FATAL_FAILURE(Launch());
@@ -108,6 +117,7 @@ TEST_F(AboutWindow, RetourItsCloseBoxAndAltRCloseIt) {
   const std::pair<const char*, std::function<bool()>> closers[] = {
       {"&Retour", [&] { return about_.Child(BackButton).Click(); }},
       {"close box", [&] { return about_.CloseBox(); }},
+      {"Escape", [&] { return PressKeys(about_, {VK_ESCAPE}); }},
       {"Alt+R", [&] {
          return PressKeys(about_, {VK_MENU, 'R'});
        }}};
@@ -132,15 +142,44 @@ TEST_F(AboutWindow, PictureAndLinkLabelsOpenTheBrowserAndTheMailer) {
        }) {
     ASSERT_TRUE(MouseClick(about_.Child(control)));
     expected += address + std::string("\n");
-    std::string opened;
-    EXPECT_TRUE(WaitUntil([&] {
-      opened = ReadBytes(recorder.record);
-      // Wine hands the mailer a blank as %20.
-      for (size_t at; (at = opened.find("%20")) != std::string::npos;) opened.replace(at, 3, " ");
-      return opened == expected;
-    })) << opened;
+    EXPECT_TRUE(WaitUntil([&] { return Opened(recorder) == expected; })) << Opened(recorder);
   }
   EXPECT_TRUE(about_.Visible()) << "a link leaves the window open";
+}
+
+// After the back button, Tab reaches each link, which shows that it has the
+// focus and opens with Enter or Space.
+TEST_F(AboutWindow, TabReachesEachLinkWhichOpensWithEnterOrSpace) {
+  const LinkRecorder recorder;
+  std::string expected;
+  for (const auto& [control, key, address] : {
+           std::tuple{WebAddress, VK_RETURN, "http://ilvorande.example/"},
+           std::tuple{MailLink, VK_SPACE,
+                      "mailto:auteur@ilvorande.example?subject=Ilvorande V3.1.0"},
+       }) {
+    const Window link = about_.Child(control);
+    SCOPED_TRACE(link.Text());
+    const e2e::Picture unfocused = Capture(link.ScreenRect());
+    ASSERT_TRUE(PressKeys(about_, {VK_TAB}));
+    ASSERT_TRUE(WaitUntil([&] { return Focus(about_) == link.handle; }));
+    EXPECT_TRUE(WaitUntil([&] { return Capture(link.ScreenRect()).pixels != unfocused.pixels; }))
+        << "no focus cue";
+    ASSERT_TRUE(PressKeys(about_, {static_cast<WORD>(key)}));
+    expected += address + std::string("\n");
+    EXPECT_TRUE(WaitUntil([&] { return Opened(recorder) == expected; })) << Opened(recorder);
+  }
+}
+
+TEST_F(AboutWindow, ScreenReaderHearsEveryControlNamedInReadingOrder) {
+  std::vector<std::wstring> heard;
+  for (HWND child = GetWindow(about_.handle, GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT))
+    heard.push_back(AccessibleName(child));
+  EXPECT_EQ(heard, (std::vector<std::wstring>{
+                       L"Ilvorande", L" V3.1", L"", L"Retour",
+                       L"Aucun droit particulier n'est réservé : ce programme peut circuler "
+                       L"librement et gratuitement !",
+                       L"http://ilvorande.example", L"Envoyer un coucou à l'auteur..."}));
 }
 
 TEST_F(AboutWindow, PointerOverEachLinkLabelIsItsOwnPicture) {

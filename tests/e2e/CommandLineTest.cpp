@@ -17,10 +17,16 @@ TEST_F(CommandLine, SlashFourFSwitchesAndEndsWithoutShowingAWindow) {
   EXPECT_EQ(XrandrSize(), (Size{1024, 768})) << "the X server's mode";
 }
 
-TEST_F(CommandLine, SlashFourMSwitchesAndStartsMinimised) {
-  ASSERT_NO_FATAL_FAILURE(Launch(L"/4M"));
-  EXPECT_TRUE(IsIconic(main_.handle));
-  ExpectMode(Size{1024, 768});
+// Whatever the shortcut that started it says: "/4M" minimised, "/4" normal.
+TEST_F(CommandLine, SwitchesThenShowsMinimisedWithMAndNormalWithout) {
+  for (const auto& [arguments, show, minimised] :
+       {std::tuple{L"/4M", SW_SHOWNORMAL, true}, std::tuple{L"/4", SW_SHOWMINNOACTIVE, false}}) {
+    SCOPED_TRACE(arguments);
+    BackToStartMode();
+    ASSERT_NO_FATAL_FAILURE(Launch(arguments, Program::Installed(), show));
+    EXPECT_TRUE(WaitUntil([&] { return IsIconic(main_.handle) == minimised; }));
+    ASSERT_NO_FATAL_FAILURE(ExpectMode(Size{1024, 768}));
+  }
 }
 
 TEST_F(CommandLine, WordWithoutMarkerOrDigitShowsTheHelpTwiceAsTheButtonDoes) {

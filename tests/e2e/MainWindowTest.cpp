@@ -1,5 +1,6 @@
 // The main window as the system shows it at 96 dpi: its frame, every control
-// in place with what start-up puts in it, the tooltip and the tab order.
+// in place with what start-up puts in it, the tooltip, and what a screen
+// reader hears.
 #include "driver/Driver.h"
 
 namespace ilvorande::e2e {
@@ -16,10 +17,11 @@ TEST_F(MainWindow, ShowsEveryControlInPlaceInAFixedFrame) {
       main_, L"Ilvorande", {260, 491},
       {
           {ShortcutOption, "Button", L"Créer un raccourci vers le bureau", {12, 2, 231, 31}},
-          {WidthCaption, "Static", L"largeur", {29, 30, 36, 35}},
-          {HeightCaption, "Static", L"hauteur", {120, 30, 36, 35}},
+          // The captions and the sign stop where the boxes begin.
+          {WidthCaption, "Static", L"largeur", {29, 30, 36, 16}},
+          {HeightCaption, "Static", L"hauteur", {120, 30, 36, 17}},
           {WidthBox, "Edit", std::to_wstring(start_.width), {12, 46, 69, 21}},
-          {TimesSign, "Static", L"X", {86, 44, 27, 27}},
+          {TimesSign, "Static", L"X", {86, 44, 16, 27}},
           {HeightBox, "Edit", std::to_wstring(start_.height), {102, 47, 69, 21}},
           {ModeButton(8), "Button", L"Autre...", {178, 44, 64, 27}},
           {ModeButton(0), "Button", L"1600 x 1200", {12, 71, 230, 27}},
@@ -54,19 +56,37 @@ TEST_F(MainWindow, CheckboxTooltipShowsWhileThePointerRestsOnIt) {
             L"permettant d'un clic d'accéder à cette configuration.");
 }
 
-// The dialog manager moves the focus along the children's z-order.
-TEST_F(MainWindow, ControlsThatTakeTheFocusStandInTabOrder) {
+// Through oleacc, as assistive technology asks, in z-order: the order of
+// reading and, for the controls that take the focus, of Tab. A text box is
+// named by the caption right before it.
+TEST_F(MainWindow, ScreenReaderHearsEveryControlNamedInReadingOrder) {
   ASSERT_NO_FATAL_FAILURE(Launch());
-  std::vector<int> order;
+  std::vector<std::wstring> heard;
   for (HWND child = GetWindow(main_.handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) order.push_back(GetDlgCtrlID(child));
-  std::vector<int> expected;
-  for (const MainControl id :
-       {ModeButton(0), QuitButton, RestoreButton, ModeButton(1), ModeButton(2), ModeButton(3),
-        ModeButton(4), ModeButton(5), ModeButton(6), HelpButton, AboutButton, ModeButton(7),
-        WidthBox, HeightBox, ModeButton(8), ModeButton(9), ShortcutOption})
-    expected.push_back(static_cast<int>(id));
-  EXPECT_EQ(order, expected);
+    heard.push_back(AccessibleName(child));
+  const std::vector<std::wstring> expected{L"1600 x 1200",
+                                           L"Quitter",
+                                           L"Ilvorande actuel",
+                                           SizeText(start_, L" X "),
+                                           L"Restaurer",
+                                           L"1400 x 1050",
+                                           L"1280 x 960",
+                                           L"1152 x 864",
+                                           L"1024 x 768",
+                                           L"800 x 600",
+                                           L"640 x 480",
+                                           L"Info Ligne de commande",
+                                           L"A Propos",
+                                           L"1280 x 1024",
+                                           L"largeur",
+                                           L"largeur",
+                                           L"X",
+                                           L"hauteur",
+                                           L"hauteur",
+                                           L"Autre...",
+                                           L"1280 x 800",
+                                           L"Créer un raccourci vers le bureau"};
+  EXPECT_EQ(heard, expected);
 }
 
 }  // namespace

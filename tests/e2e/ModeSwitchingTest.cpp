@@ -36,6 +36,28 @@ TEST_F(ModeSwitching, PresetSwitchesAndRestaurerReturnsToTheStartModeEachTime) {
   }
 }
 
+// The way back when the screen shows nothing: from a mode button, and from a
+// size box where Enter made the switch; nothing before a switch.
+TEST_F(ModeSwitching, CtrlZRestoresWhereverTheFocusIsOnceAModeWasSwitched) {
+  ASSERT_TRUE(PressKeys(main_, {VK_CONTROL, 'Z'}));
+  EXPECT_TRUE(main_.Send(WM_NULL).has_value());
+  EXPECT_EQ(ScreenSize(), start_);
+  EXPECT_TRUE(program_->Windows("#32770").empty());
+
+  ASSERT_NO_FATAL_FAILURE(ClickAndExpectMode(ModeButton(4), Size{1024, 768}));
+  ASSERT_TRUE(PressKeys(main_, {VK_CONTROL, 'Z'}));
+  ASSERT_NO_FATAL_FAILURE(ExpectMode(start_));
+
+  ASSERT_NO_FATAL_FAILURE(TypeMode(L"800", L"600"));
+  ASSERT_TRUE(MouseClick(Control(HeightBox)));
+  ASSERT_TRUE(WaitUntil([&] { return Focus(main_) == Control(HeightBox).handle; }));
+  ASSERT_TRUE(PressKeys(main_, {VK_RETURN}));
+  ASSERT_NO_FATAL_FAILURE(ExpectMode(Size{800, 600}));
+  ASSERT_TRUE(PressKeys(main_, {VK_CONTROL, 'Z'}));
+  ASSERT_NO_FATAL_FAILURE(ExpectMode(start_));
+  EXPECT_EQ(Control(HeightBox).Text(), L"600") << "the typing stays";
+}
+
 TEST_F(ModeSwitching, TypedModeIgnoresBlanksAndRoundsFractions) {
   ASSERT_NO_FATAL_FAILURE(TypeMode(L" 800 ", L"600.4"));
   ASSERT_NO_FATAL_FAILURE(ClickAndExpectMode(ModeButton(8), Size{800, 600}));

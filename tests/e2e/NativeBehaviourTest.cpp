@@ -1,4 +1,5 @@
-// What any Windows user expects of push buttons and text boxes.
+// What any Windows user expects of push buttons, text boxes and the
+// checkbox, from the keyboard alone.
 #include "core/helpabout/AboutControlIds.h"
 #include "driver/Driver.h"
 
@@ -7,32 +8,14 @@ namespace {
 
 using enum MainControl;
 
-HWND Focus(const Window& window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window.handle, nullptr), &info);
-  return info.hwndFocus;
-}
-
 class NativeBehaviour : public ProgramTest {};
 
-TEST_F(NativeBehaviour, EnterPressesTheFocusedButtonOrAutreFromASizeBox) {
+// In a size box, Enter presses "Autre..." (with Ctrl+Z, under ModeSwitching).
+TEST_F(NativeBehaviour, EnterPressesTheFocusedButton) {
   ASSERT_NO_FATAL_FAILURE(Launch());
-  const Window target = Control(ModeButton(1));  // "1400 x 1050"
-  for (int presses = 0; presses < 25 && Focus(main_) != target.handle; ++presses) {
-    const HWND before = Focus(main_);
-    ASSERT_TRUE(PressKeys(main_, {VK_TAB}));
-    WaitUntil([&] { return Focus(main_) != before; });
-  }
-  ASSERT_EQ(Focus(main_), target.handle) << "Tab never reached 1400 x 1050";
+  ASSERT_TRUE(TabTo(main_, Control(ModeButton(1)))) << "Tab never reached 1400 x 1050";
   ASSERT_TRUE(PressKeys(main_, {VK_RETURN}));
   ASSERT_NO_FATAL_FAILURE(ExpectMode({1400, 1050}));
-  // In a size box, Enter presses "Autre...".
-  ASSERT_TRUE(Control(WidthBox).SetText(L"1024") && Control(HeightBox).SetText(L"768"));
-  ASSERT_TRUE(MouseClick(Control(HeightBox)));
-  ASSERT_TRUE(WaitUntil([&] { return Focus(main_) == Control(HeightBox).handle; }));
-  ASSERT_TRUE(PressKeys(main_, {VK_RETURN}));
-  ASSERT_NO_FATAL_FAILURE(ExpectMode({1024, 768}));
 }
 
 TEST_F(NativeBehaviour, EnterOnTheFocusedRetourClosesTheAboutWindow) {
@@ -47,7 +30,21 @@ TEST_F(NativeBehaviour, EnterOnTheFocusedRetourClosesTheAboutWindow) {
   EXPECT_TRUE(WaitUntil([&] { return !about.Exists() && main_.Enabled(); }));
 }
 
-TEST_F(NativeBehaviour, TextBoxesLieInFrontOfTheLabelsThatReachBehindThem) {
+// Space ticks the option as a click does, and the captions follow it.
+TEST_F(NativeBehaviour, SpaceOnTheOptionRelabelsThePresetsAndSpaceAgainBringsTheSizesBack) {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_TRUE(TabTo(main_, Control(ShortcutOption)));
+  for (const auto& [ticked, caption] :
+       {std::pair{true, L"Raccourci pour 1024 x 768"}, std::pair{false, L"1024 x 768"}}) {
+    ASSERT_TRUE(PressKeys(main_, {VK_SPACE}));
+    EXPECT_TRUE(WaitUntil([&] {
+      return Control(ShortcutOption).Checked() == ticked &&
+             Control(ModeButton(4)).Text() == caption;
+    })) << Control(ModeButton(4)).Text();
+  }
+}
+
+TEST_F(NativeBehaviour, NoCaptionCoversATextBox) {
   ASSERT_NO_FATAL_FAILURE(Launch());
   for (const MainControl box : {WidthBox, HeightBox}) {
     RECT rect = Control(box).ScreenRect();

@@ -26,9 +26,7 @@ class FakeMainView : public MainWindowView {
     texts[control] = std::string(text);
   }
   void Enable(MainControl control) override { enabled.insert(control); }
-  bool IsChecked(MainControl control) override {
-    return control == MainControl::ShortcutOption && optionTicked;
-  }
+  bool MakesShortcuts() override { return optionTicked; }
   void SetMinimized(bool value) override { minimized = value; }
   void ShowProgramIconOnQuitButton() override { quitShowsIcon = true; }
   void ShowAboutModal() override { ++aboutShown; }

@@ -99,7 +99,7 @@ TEST(ShortcutOption, TickedTheButtonsWriteLinksInsteadOfSwitching) {
   Harness h;
   h.window.Load();
   h.view.optionTicked = true;
-  h.window.ShortcutOptionReleased();
+  h.window.ShortcutOptionChanged();
   EXPECT_EQ(h.Text(ModeButton(4)), "Raccourci pour 1024 x 768");
   EXPECT_EQ(h.Text(ModeButton(9)), "Raccourci pour 1280 x 800");
   EXPECT_EQ(h.Text(ModeButton(8)), "");  // the custom button keeps its own caption
@@ -117,7 +117,7 @@ TEST(ShortcutOption, TickedTheButtonsWriteLinksInsteadOfSwitching) {
   // The mode saved by the first press, before any switch, is what restore offers.
   h.system.screen = {800, 600};
   h.view.optionTicked = false;
-  h.window.ShortcutOptionReleased();
+  h.window.ShortcutOptionChanged();
   EXPECT_EQ(h.Text(ModeButton(4)), "1024 x 768");
   h.window.ModeButtonClicked(6);
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
@@ -138,12 +138,14 @@ TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
       {"/4", 0, to1024, false, false},
       {"/4M", 0, to1024, true, false},
       {"/4F", 0, to1024, std::nullopt, true},
+      {"/4F ", 0, to1024, std::nullopt, true},
       {"\\4f", 0, to1024, std::nullopt, true},
       {"/4F''", 0, to1024, std::nullopt, true},
       {"/4F'", 0, to1024, std::nullopt, false},
       {"/4 F", 0, to1024, std::nullopt, true},
       {"/4'", 0, to1024, false, false},
       {"/10", 0, ModeRequest{1400, 1050, 32}, false, false},
+      {"/40", 0, to1024, false, false},
       {"/7", 0, ModeRequest{1280, 1024, 32}, false, false},
       {"/9", 0, ModeRequest{1280, 800, 32}, false, false},
       {"abc /4", 0, to1024, false, false},
@@ -181,25 +183,6 @@ TEST(CommandLine, RestoreOffersTheModeBeforeTheStartUpSwitch) {
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
   EXPECT_EQ(h.Text(MainControl::WidthBox), "1024");
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
-}
-
-TEST(WindowCommands, HelpAboutAndQuit) {
-  Harness h;
-  h.window.Load();
-  h.window.HelpClicked();
-  ASSERT_EQ(h.system.messages.size(), 1u);
-  EXPECT_EQ(h.system.messages[0].style, MessageStyle::OkWithInformationIcon);
-  EXPECT_EQ(h.system.messages[0].title, "Ilvorande");
-  EXPECT_TRUE(h.system.messages[0].text.starts_with(" Ajoutez derrière"));
-
-  h.window.AboutClicked();
-  EXPECT_EQ(h.view.aboutShown, 1);
-
-  h.window.ModeButtonClicked(5);
-  h.window.QuitClicked();
-  EXPECT_TRUE(h.view.closed);
-  EXPECT_EQ(h.system.exitCodes, std::vector<int>{0});
-  EXPECT_EQ(h.system.switches.size(), 1u) << "quitting never restores";
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 
 #include "core/helpabout/AboutLayout.h"
 #include "resources/ResourceIds.h"
+#include "win32/toolkit/LayoutControls.h"
+#include "win32/toolkit/OwnedWindow.h"
+#include "win32/toolkit/ProgramIcon.h"
 #include "win32/toolkit/Win32MessageLoop.h"
 #include "win32/toolkit/Win32Text.h"
-#include "win32/toolkit/WindowScaffold.h"
 
 namespace ilvorande {
 
@@ -16,8 +18,6 @@ constexpr DWORD AboutStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDRE
 constexpr DWORD AboutExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // SS_NOTIFY makes a label clickable, and opaque to the pointer.
 constexpr ControlStyles AboutControlStyles{BS_PUSHBUTTON, SS_NOTIFY};
-constexpr COLORREF Purple = RGB(128, 0, 128);
-constexpr COLORREF Blue = RGB(0, 0, 255);
 
 // Where each pointer picture points; the icon files carry no hot spot.
 constexpr POINT WebPointerHotSpot{5, 0};
@@ -38,16 +38,19 @@ UniqueIcon MakePointer(HINSTANCE instance, int resource, POINT hotSpot) {
   return UniqueIcon(CreateIconIndirect(&info));
 }
 
-COLORREF ColourOf(TextColour colour) {
-  switch (colour) {
-    case TextColour::Purple:
-      return Purple;
-    case TextColour::Blue:
-      return Blue;
-    case TextColour::System:
-      break;
+COLORREF ColourOf(const Ink& ink) {
+  if (const auto* design = std::get_if<Rgb>(&ink)) {
+    return RGB(design->red, design->green, design->blue);
   }
-  return GetSysColor(COLOR_WINDOWTEXT);
+  return GetSysColor(std::get<SystemColour>(ink) == SystemColour::HotLight ? COLOR_HOTLIGHT
+                                                                           : COLOR_WINDOWTEXT);
+}
+
+bool HighContrastIsOn() {
+  HIGHCONTRASTW highContrast{};
+  highContrast.cbSize = sizeof highContrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
+         (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
 }  // namespace
@@ -57,14 +60,7 @@ void Win32AboutWindow::ShowModal(HINSTANCE instance, HWND owner, Toolkit& toolki
   if (!about.CreateAndLoad()) return;
   EnableWindow(owner, FALSE);
   ShowWindow(about.window_, SW_SHOWNORMAL);
-  MSG message{};
-  while (about.window_ != nullptr) {
-    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
-      // Leave the quit for the main loop.
-      PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    DispatchWithDialogKeys(message);
+  while (about.window_ != nullptr && DispatchNext(true) == Dispatched::One) {
   }
   EnableWindow(owner, TRUE);
 }
@@ -91,15 +87,12 @@ bool Win32AboutWindow::CreateAndLoad() {
                   nullptr, instance_, this);
   if (window_ == nullptr) return false;
   fonts_ = MakeFonts(AboutLayout, scale_);
-  // The statement, before the web address in tab order, lies in front of it
-  // where the two overlap.
-  for (const ControlLayout* control : AboutLayout.InCreationOrder()) {
-    CreateControl(window_, *control, Utf8ToWide(control->caption), !control->disabled,
-                  AboutControlStyles, fonts_[static_cast<std::size_t>(control->font)].get(),
-                  scale_);
-  }
-  MakeRoomForTexts(window_, AboutLayout, scale_);
-  focus_ = GetDlgItem(window_, static_cast<int>(AboutControl::BackButton));
+  CreateControls(window_, AboutLayout, AboutControlStyles, fonts_, scale_,
+                 [](const ControlLayout& control) {
+                   return ControlState{Utf8ToWide(control.caption), !control.disabled};
+                 });
+  highContrast_ = HighContrastIsOn();
+  focus_.Remember(GetDlgItem(window_, static_cast<int>(AboutControl::BackButton)));
   Centre();
   behaviour_.Load();
   return window_ != nullptr;
@@ -132,13 +125,17 @@ HCURSOR Win32AboutWindow::PointerFor(HWND control) const {
 // The main window's icon, at this window's scale.
 void Win32AboutWindow::ShowProgramIcon() {
   // The window and the picture let go of the old icon before it is destroyed.
-  auto icon = LoadProgramIcon(instance_, scale_.FromDesignPixels(ProgramIconDesignPixels));
-  const auto handle = reinterpret_cast<LPARAM>(icon.get());
-  SendMessageW(window_, WM_SETICON, ICON_BIG, handle);
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, handle);
+  auto icon = SetProgramIcon(window_, instance_, scale_);
   SendDlgItemMessageW(window_, static_cast<int>(AboutControl::Picture), STM_SETICON,
-                      static_cast<WPARAM>(handle), 0);
+                      reinterpret_cast<WPARAM>(icon.get()), 0);
   programIcon_ = std::move(icon);
+}
+
+void Win32AboutWindow::FollowSystemColours() {
+  const bool highContrast = HighContrastIsOn();
+  if (highContrast == highContrast_) return;
+  highContrast_ = highContrast;
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32AboutWindow::ApplyDpi(UINT dpi) {
@@ -148,12 +145,7 @@ void Win32AboutWindow::ApplyDpi(UINT dpi) {
 }
 
 void Win32AboutWindow::SetText(AboutControl control, std::string_view text) {
-  const HWND child = GetDlgItem(window_, static_cast<int>(control));
-  SetWindowTextW(child, Utf8ToWide(text).c_str());
-  if (const ControlLayout* layout = AboutLayout.Find(static_cast<int>(control));
-      layout != nullptr && layout->sizesToText) {
-    FitLabelToText(child);
-  }
+  SetControlText(window_, AboutLayout, static_cast<int>(control), Utf8ToWide(text));
 }
 
 void Win32AboutWindow::Close() {
@@ -175,7 +167,8 @@ LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
     case WM_CTLCOLORSTATIC: {
       const HDC dc = reinterpret_cast<HDC>(wParam);
       const ControlLayout* layout = AboutLayout.Find(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
-      SetTextColor(dc, ColourOf(layout != nullptr ? layout->colour : TextColour::System));
+      SetTextColor(dc, ColourOf(InkFor(layout != nullptr ? layout->colour : TextColour::System,
+                                       highContrast_)));
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
@@ -187,8 +180,12 @@ LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_ACTIVATE:
       // At first on the back button.
-      KeepFocusAcrossActivation(window_, wParam, focus_);
+      focus_.Activated(window_, wParam);
       return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      FollowSystemColours();
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(wParam));
       MoveToSuggestedPlace(window_, lParam);

@@ -7,6 +7,7 @@
 
 #include "core/helpabout/AboutWindow.h"
 #include "win32/toolkit/DpiScale.h"
+#include "win32/toolkit/FocusMemory.h"
 #include "win32/toolkit/ScopedWin.h"
 
 namespace ilvorande {
@@ -31,6 +32,8 @@ class Win32AboutWindow final : public AboutView {
   void Centre();
   HCURSOR PointerFor(HWND control) const;
   void ApplyDpi(UINT dpi);
+  // The colours follow the user's high-contrast setting, also while open.
+  void FollowSystemColours();
 
   template <typename Owner>
   friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -45,7 +48,8 @@ class Win32AboutWindow final : public AboutView {
   std::vector<UniqueFont> fonts_;
   UniqueIcon programIcon_;
   UniqueIcon webPointer_, mailPointer_;
-  HWND focus_ = nullptr;
+  FocusMemory focus_;
+  bool highContrast_ = false;
 };
 
 }  // namespace ilvorande

@@ -8,9 +8,12 @@
 #include "core/mainwindow/MainWindow.h"
 #include "win32/helpabout/Win32AboutWindow.h"
 #include "win32/toolkit/ButtonLook.h"
+#include "win32/toolkit/OwnedWindow.h"
+#include "win32/toolkit/ProgramIcon.h"
+#include "win32/toolkit/TextExtent.h"
 #include "win32/toolkit/Win32Library.h"
+#include "win32/toolkit/Win32MessageLoop.h"
 #include "win32/toolkit/Win32Text.h"
-#include "win32/toolkit/WindowScaffold.h"
 
 namespace ilvorande {
 
@@ -24,6 +27,12 @@ constexpr int TooltipWidthTwips = 4500;
 // Room between the picture and the caption of the quit button.
 constexpr int PictureGapTwips = 45;
 constexpr UINT WM_CREATE_TOOLTIP = WM_APP + 1;
+// The way back when the screen shows nothing: Ctrl+Z does what "Restaurer"
+// does, wherever the focus is, a size box included.
+constexpr ACCEL RestoreShortcut{FVIRTKEY | FCONTROL, 'Z',
+                                static_cast<WORD>(MainControl::RestoreButton)};
+// WM_COMMAND's notification code for an accelerator.
+constexpr WORD FromAccelerator = 1;
 
 // Centred on the screen, at the size that the scale asks for.
 RECT CentredFrame(const DpiScale& scale) {
@@ -72,17 +81,10 @@ HWND Win32MainWindow::Control(MainControl control) const {
 
 void Win32MainWindow::CreateControls() {
   fonts_ = MakeFonts(MainLayout, scale_);
-  for (const ControlLayout* control : MainLayout.InCreationOrder()) {
-    const ControlValues& values = pending_.at(control->id);
-    CreateControl(window_, *control, values.text, values.enabled, MainControlStyles,
-                  fonts_[static_cast<std::size_t>(control->font)].get(), scale_);
-  }
+  ::ilvorande::CreateControls(
+      window_, MainLayout, MainControlStyles, fonts_, scale_,
+      [&](const ControlLayout& control) { return pending_.at(control.id); });
   pending_.clear();
-  MakeRoomForTexts(window_, MainLayout, scale_);
-  const HWND option = Control(MainControl::ShortcutOption);
-  SetWindowLongPtrW(option, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  shortcutOptionProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(option, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ShortcutOptionProc)));
 }
 
 void Win32MainWindow::CreateTooltip() {
@@ -113,12 +115,8 @@ void Win32MainWindow::ApplyDpi(UINT dpi) {
   }
 }
 
-// The title bar's small icon the system makes from the big one.
 void Win32MainWindow::LoadIcons() {
-  // The window lets go of the old icon before it is destroyed.
-  auto icon = LoadProgramIcon(instance_, scale_.FromDesignPixels(ProgramIconDesignPixels));
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
-  bigIcon_ = std::move(icon);
+  icon_ = SetProgramIcon(window_, instance_, scale_);
 }
 
 bool Win32MainWindow::Show(int showCommand) {
@@ -137,7 +135,13 @@ bool Win32MainWindow::Show(int showCommand) {
     SetWindowPos(window_, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
                  scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  ShowWindow(window_, minimized_ ? SW_SHOWMINIMIZED : showCommand);
+  if (!minimized_) {
+    ShowWindow(window_, showCommand);
+  } else if (*minimized_) {
+    ShowWindow(window_, SW_SHOWMINIMIZED);
+  } else {
+    ShowNormal();
+  }
   UpdateWindow(window_);
   // Nobody hovers before the window is there: the tooltip, and the common
   // controls library behind it, can wait until it has shown.
@@ -154,16 +158,10 @@ std::string Win32MainWindow::Text(MainControl control) {
 }
 
 void Win32MainWindow::SetText(MainControl control, std::string_view text) {
-  if (window_ == nullptr) {
-    const auto found = pending_.find(static_cast<int>(control));
-    if (found != pending_.end()) found->second.text = Utf8ToWide(text);
-    return;
-  }
-  const HWND child = Control(control);
-  SetWindowTextW(child, Utf8ToWide(text).c_str());
-  if (const ControlLayout* layout = MainLayout.Find(static_cast<int>(control));
-      layout != nullptr && layout->sizesToText) {
-    FitLabelToText(child);
+  if (window_ != nullptr) {
+    SetControlText(window_, MainLayout, static_cast<int>(control), Utf8ToWide(text));
+  } else if (const auto found = pending_.find(static_cast<int>(control)); found != pending_.end()) {
+    found->second.text = Utf8ToWide(text);
   }
 }
 
@@ -175,14 +173,27 @@ void Win32MainWindow::Enable(MainControl control) {
   }
 }
 
-bool Win32MainWindow::IsChecked(MainControl control) {
+bool Win32MainWindow::MakesShortcuts() {
   // The option starts unticked, and only the user ticks it.
-  return window_ != nullptr && SendMessageW(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return window_ != nullptr &&
+         SendMessageW(Control(MainControl::ShortcutOption), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32MainWindow::SetMinimized(bool minimized) {
   minimized_ = minimized;
-  if (IsWindowVisible(window_)) ShowWindow(window_, minimized ? SW_MINIMIZE : SW_RESTORE);
+  if (!IsWindowVisible(window_)) return;
+  if (minimized) {
+    ShowWindow(window_, SW_MINIMIZE);
+  } else {
+    ShowNormal();
+  }
+}
+
+void Win32MainWindow::ShowNormal() {
+  ShowWindow(window_, SW_SHOWNORMAL);
+  // The system may take the first show of a program started minimised (a
+  // shortcut set to "Réduite") as that start's state: restore it then.
+  if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
 }
 
 void Win32MainWindow::ShowProgramIconOnQuitButton() {
@@ -201,6 +212,10 @@ void Win32MainWindow::Close() {
 
 void Win32MainWindow::OnCommand(int controlId) {
   if (behaviour_ == nullptr) return;
+  if (controlId == static_cast<int>(MainControl::ShortcutOption)) {
+    behaviour_->ShortcutOptionChanged();
+    return;
+  }
   if (IsModeButton(controlId)) {
     behaviour_->ModeButtonClicked(controlId - static_cast<int>(ModeButton(0)));
     return;
@@ -229,7 +244,7 @@ void Win32MainWindow::OnCommand(int controlId) {
 // frame; every other button is left entirely to the system.
 LRESULT Win32MainWindow::DrawButtonContent(const NMCUSTOMDRAW& draw) const {
   const bool isQuit = draw.hdr.idFrom == static_cast<UINT_PTR>(MainControl::QuitButton);
-  const HICON picture = isQuit && quitShowsIcon_ ? bigIcon_.get() : nullptr;
+  const HICON picture = isQuit && quitShowsIcon_ ? icon_.get() : nullptr;
   const std::wstring caption = WindowText(draw.hdr.hwndFrom);
   RECT content = draw.rc;
   // One pixel inside the frame's edge, as the system keeps its caption.
@@ -268,27 +283,20 @@ LRESULT Win32MainWindow::DrawButtonContent(const NMCUSTOMDRAW& draw) const {
   return CDRF_SKIPDEFAULT;
 }
 
-// The release of any mouse button over the option, seen after the button
-// itself has changed its state on that release.
-LRESULT CALLBACK Win32MainWindow::ShortcutOptionProc(HWND window, UINT message, WPARAM wParam,
-                                                     LPARAM lParam) {
-  auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  const LRESULT result =
-      CallWindowProcW(self->shortcutOptionProc_, window, message, wParam, lParam);
-  if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
-    if (self->behaviour_ != nullptr) self->behaviour_->ShortcutOptionReleased();
-  }
-  return result;
-}
-
 LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       scale_ = DpiScale::OfWindow(window_);
       LoadIcons();
       CreateControls();
-      focus_ = Control(ModeButton(0));
+      focus_.Remember(Control(ModeButton(0)));
+      {
+        ACCEL shortcuts[] = {RestoreShortcut};
+        shortcuts_.reset(CreateAcceleratorTableW(shortcuts, std::size(shortcuts)));
+      }
       return 0;
+    case WM_TRANSLATE_SHORTCUT:
+      return TranslateAcceleratorW(window_, shortcuts_.get(), reinterpret_cast<MSG*>(lParam));
     case DM_GETDEFID: {
       // Enter in a size box presses "Autre...".
       const HWND focus = GetFocus();
@@ -301,7 +309,12 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
       if (tooltip_ == nullptr) CreateTooltip();
       return 0;
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED && lParam != 0) OnCommand(LOWORD(wParam));
+      // A shortcut presses its button only while the button can be pressed.
+      if ((HIWORD(wParam) == BN_CLICKED && lParam != 0) ||
+          (HIWORD(wParam) == FromAccelerator &&
+           IsWindowEnabled(Control(static_cast<MainControl>(LOWORD(wParam)))))) {
+        OnCommand(LOWORD(wParam));
+      }
       return 0;
     case WM_NOTIFY: {
       const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
@@ -312,11 +325,11 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
       return CDRF_DODEFAULT;
     }
     case WM_ACTIVATE:
-      KeepFocusAcrossActivation(window_, wParam, focus_);
+      focus_.Activated(window_, wParam);
       return 0;
     case WM_SIZE:
       // Restored while active: no activation gives the focus back then.
-      if (wParam == SIZE_RESTORED && GetActiveWindow() == window_) GiveFocusBack(window_, focus_);
+      if (wParam == SIZE_RESTORED && GetActiveWindow() == window_) focus_.GiveBack(window_);
       return 0;
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(wParam));

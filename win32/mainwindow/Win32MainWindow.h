@@ -8,11 +8,14 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/mainwindow/MainWindowView.h"
 #include "win32/toolkit/DpiScale.h"
+#include "win32/toolkit/FocusMemory.h"
+#include "win32/toolkit/LayoutControls.h"
 #include "win32/toolkit/ScopedWin.h"
 
 namespace ilvorande {
@@ -41,7 +44,7 @@ class Win32MainWindow final : public MainWindowView {
   std::string Text(MainControl control) override;
   void SetText(MainControl control, std::string_view text) override;
   void Enable(MainControl control) override;
-  bool IsChecked(MainControl control) override;
+  bool MakesShortcuts() override;
   void SetMinimized(bool minimized) override;
   void ShowProgramIconOnQuitButton() override;
   void ShowAboutModal() override;
@@ -49,8 +52,6 @@ class Win32MainWindow final : public MainWindowView {
 
  private:
   Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, Shell& shell);
-  static LRESULT CALLBACK ShortcutOptionProc(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam);
   template <typename Owner>
   friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM);
   void Attached(HWND window) { window_ = window; }
@@ -64,28 +65,26 @@ class Win32MainWindow final : public MainWindowView {
   // The icons at the window's scale, in its title bar too.
   void LoadIcons();
   void OnCommand(int controlId);
+  // Shows the window normal, also when the process was started minimised.
+  void ShowNormal();
   LRESULT DrawButtonContent(const NMCUSTOMDRAW& draw) const;
-
-  // A control before the window exists.
-  struct ControlValues {
-    std::wstring text;
-    bool enabled;
-  };
 
   HINSTANCE instance_;
   Toolkit& toolkit_;
   Shell& shell_;
   MainWindow* behaviour_ = nullptr;
-  std::map<int, ControlValues> pending_;
+  // The controls before the window exists.
+  std::map<int, ControlState> pending_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
-  HWND focus_ = nullptr;
-  WNDPROC shortcutOptionProc_ = nullptr;
+  FocusMemory focus_;
+  UniqueAccelerators shortcuts_;
   DpiScale scale_;
   std::vector<UniqueFont> fonts_;
-  UniqueIcon bigIcon_;
+  UniqueIcon icon_;
   bool quitShowsIcon_ = false;
-  bool minimized_ = false;
+  // Nothing: as the process was started.
+  std::optional<bool> minimized_;
 };
 
 }  // namespace ilvorande

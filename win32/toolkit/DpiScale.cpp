@@ -40,4 +40,10 @@ SIZE DpiScale::OuterSize(int clientWidthTwips, int clientHeightTwips, DWORD styl
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+void MoveToSuggestedPlace(HWND window, LPARAM suggested) {
+  const auto& place = *reinterpret_cast<const RECT*>(suggested);
+  SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace ilvorande

@@ -28,4 +28,8 @@ class DpiScale {
   UINT dpi_;
 };
 
+// Where the system suggests a window moved to a monitor of another dpi
+// should stand (WM_DPICHANGED's lParam).
+void MoveToSuggestedPlace(HWND window, LPARAM suggested);
+
 }  // namespace ilvorande

@@ -18,6 +18,11 @@ struct IconDeleter {
 };
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
+struct AcceleratorsDeleter {
+  void operator()(HACCEL accelerators) const { DestroyAcceleratorTable(accelerators); }
+};
+using UniqueAccelerators = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorsDeleter>;
+
 struct HandleDeleter {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
 };

@@ -23,19 +23,38 @@ bool PressedButtonForEnter(const MSG& message) {
   return true;
 }
 
-}  // namespace
-
-void DispatchWithDialogKeys(MSG& message) {
-  if (PressedButtonForEnter(message)) return;
+void Dispatch(MSG& message) {
   const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root != nullptr && message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST &&
+      SendMessageW(root, WM_TRANSLATE_SHORTCUT, 0, reinterpret_cast<LPARAM>(&message)) != 0) {
+    return;
+  }
+  if (PressedButtonForEnter(message)) return;
   if (root != nullptr && IsDialogMessageW(root, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }
 
+}  // namespace
+
+Dispatched DispatchNext(bool wait) {
+  MSG message{};
+  if (wait) {
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) message.message = WM_QUIT;
+  } else if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    return Dispatched::NoneWaiting;
+  }
+  if (message.message == WM_QUIT) {
+    PostQuitMessage(static_cast<int>(message.wParam));
+    return Dispatched::Quit;
+  }
+  Dispatch(message);
+  return Dispatched::One;
+}
+
 int RunMessageLoop() {
   MSG message{};
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchWithDialogKeys(message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
   return static_cast<int>(message.wParam);
 }
 

@@ -116,14 +116,7 @@ ScreenSize Win32Toolkit::Screen() {
 }
 
 void Win32Toolkit::ProcessWaitingMessages() {
-  MSG message{};
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      // Leave the quit for the main loop to see.
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    DispatchWithDialogKeys(message);
+  while (DispatchNext(false) == Dispatched::One) {
   }
 }
 

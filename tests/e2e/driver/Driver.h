@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
 #include <tlhelp32.h>
 
 #include <gtest/gtest.h>
@@ -155,6 +156,50 @@ inline bool PressKeys(const Window& window, std::initializer_list<WORD> keys) {
          SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
+// The control that has the focus in the window's thread.
+inline HWND Focus(const Window& window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window.handle, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// Presses Tab until the control has the focus; false if it never gets it.
+inline bool TabTo(const Window& window, const Window& control) {
+  for (int presses = 0; presses < 30 && Focus(window) != control.handle; ++presses) {
+    const HWND before = Focus(window);
+    if (!PressKeys(window, {VK_TAB})) return false;
+    WaitUntil([&] { return Focus(window) != before; });
+  }
+  return Focus(window) == control.handle;
+}
+
+// The name that assistive technology reads for a control.
+inline std::wstring AccessibleName(HWND control) {
+  struct Com {
+    Com() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    ~Com() { CoUninitialize(); }
+  } com;
+  // Written here: MinGW's static uuid library answers another IID_IAccessible.
+  constexpr IID Accessible{
+      0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+  IAccessible* accessible = nullptr;
+  if (const HRESULT result =
+          AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), Accessible,
+                                     reinterpret_cast<void**>(&accessible));
+      FAILED(result)) {
+    return L"(no accessible object: " + std::to_wstring(result) + L")";
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::wstring text = accessible->get_accName(self, &name) == S_OK && name ? name : L"";
+  SysFreeString(name);
+  accessible->Release();
+  return text;
+}
+
 // Pixels, 0xRRGGBB, rows from the top.
 struct Picture {
   int width = 0, height = 0;
@@ -279,11 +324,15 @@ class Program {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     return fs::path(path).parent_path() / L"Ilvorande.exe";
   }
-  explicit Program(std::wstring_view arguments = {}, const fs::path& executable = Installed()) {
+  // Started as a shortcut would start it with that show command ("Réduite":
+  // SW_SHOWMINNOACTIVE), or as a plain start without one.
+  explicit Program(std::wstring_view arguments = {}, const fs::path& executable = Installed(),
+                   std::optional<WORD> show = {}) {
     std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
     if (!arguments.empty()) commandLine += L" " + std::wstring(arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    if (show) startup.dwFlags = STARTF_USESHOWWINDOW, startup.wShowWindow = *show;
     PROCESS_INFORMATION info{};
     // Wine now and then refuses a start with ERROR_INTERNAL_ERROR while the
     // previous program is still being torn down; a later try succeeds.
@@ -485,9 +534,10 @@ class ProgramTest : public ::testing::Test {
   }
 
   // Fatal when the main window never shows.
-  void Launch(std::wstring_view arguments = {}, const fs::path& executable = Program::Installed()) {
+  void Launch(std::wstring_view arguments = {}, const fs::path& executable = Program::Installed(),
+              std::optional<WORD> show = {}) {
     program_.reset();
-    program_.emplace(arguments, executable);
+    program_.emplace(arguments, executable, show);
     main_ = program_->WaitForWindow(MainWindowClassName);
     ASSERT_TRUE(main_.Exists()) << "the main window did not show";
   }
@@ -503,7 +553,7 @@ class ProgramTest : public ::testing::Test {
     EXPECT_EQ(XrandrSize(), size) << "the X server's mode";
     const Window label = Control(MainControl::ModeInForce);
     EXPECT_TRUE(WaitUntil([&] { return label.Text() == SizeText(size, L" X "); }))
-        << "Label1 reads " << label.Text();
+        << "the mode in force reads " << label.Text();
   }
 
   // Places in pixels at 96 dpi; a frame with a close box only, not sizable.

@@ -1,0 +1,59 @@
+// What a screen reader and a high-contrast theme get from the windows'
+// design: the order in which the controls are made, which is the order of
+// Tab, of reading and of names, and where each colour comes from.
+#include <gtest/gtest.h>
+
+#include "core/helpabout/AboutLayout.h"
+#include "core/mainwindow/MainLayout.h"
+
+namespace ilvorande::testing {
+namespace {
+
+std::vector<int> CreationOrder(const WindowLayout& layout) {
+  std::vector<int> ids;
+  for (const ControlLayout* control : layout.InCreationOrder()) ids.push_back(control->id);
+  return ids;
+}
+
+template <typename Control>
+std::vector<int> Ids(std::initializer_list<Control> controls) {
+  std::vector<int> ids;
+  for (const Control control : controls) ids.push_back(static_cast<int>(control));
+  return ids;
+}
+
+// A caption right before the box that it names; focusable controls in tab order.
+TEST(CreationOrder, PutsEachCaptionRightBeforeWhatItNames) {
+  using enum MainControl;
+  EXPECT_EQ(CreationOrder(MainLayout),
+            Ids({ModeButton(0), QuitButton,    ModeInForceCaption, ModeInForce,   RestoreButton,
+                 ModeButton(1), ModeButton(2), ModeButton(3),      ModeButton(4), ModeButton(5),
+                 ModeButton(6), HelpButton,    AboutButton,        ModeButton(7), WidthCaption,
+                 WidthBox,      TimesSign,     HeightCaption,      HeightBox,     ModeButton(8),
+                 ModeButton(9), ShortcutOption}));
+  using enum AboutControl;
+  EXPECT_EQ(CreationOrder(AboutLayout),
+            Ids({Title, Version, Picture, BackButton, Statement, WebAddress, MailLink}));
+}
+
+TEST(Ink, HighContrastTakesEveryColourFromTheSystem) {
+  const struct {
+    TextColour colour;
+    bool highContrast;
+    Ink ink;
+  } cases[] = {
+      {TextColour::System, false, SystemColour::WindowText},
+      {TextColour::Purple, false, Rgb{128, 0, 128}},
+      {TextColour::Blue, false, Rgb{0, 0, 255}},
+      {TextColour::System, true, SystemColour::WindowText},
+      {TextColour::Purple, true, SystemColour::WindowText},
+      {TextColour::Blue, true, SystemColour::HotLight},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(InkFor(c.colour, c.highContrast) == c.ink)
+        << static_cast<int>(c.colour) << (c.highContrast ? " in high contrast" : "");
+  }
+}
+
+}  // namespace
+}  // namespace ilvorande::testing

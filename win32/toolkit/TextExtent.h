@@ -1,0 +1,17 @@
+// Texts of windows and the room that they take.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace ilvorande {
+
+// The size of a text on one line in a font; of a control's text in its own.
+SIZE TextExtent(HFONT font, std::wstring_view text);
+SIZE TextExtent(HWND control);
+
+std::wstring WindowText(HWND window);
+
+}  // namespace ilvorande
