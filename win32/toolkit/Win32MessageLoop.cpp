@@ -23,8 +23,27 @@ bool PressedButtonForEnter(const MSG& message) {
   return true;
 }
 
+bool MovesTheFocus(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  switch (message.wParam) {
+    case VK_TAB:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void Dispatch(MSG& message) {
   const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  // A user who moves with the keyboard sees where the focus is, as the
+  // dialog manager of Windows shows it; Wine's does not always.
+  if (root != nullptr && MovesTheFocus(message)) {
+    SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  }
   if (root != nullptr && message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST &&
       SendMessageW(root, WM_TRANSLATE_SHORTCUT, 0, reinterpret_cast<LPARAM>(&message)) != 0) {
     return;
