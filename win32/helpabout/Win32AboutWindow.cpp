@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/helpabout/AboutLayout.h"
+#include "resources/PointerHotSpots.h"
 #include "resources/ResourceIds.h"
 #include "win32/toolkit/Win32MessageLoop.h"
 #include "win32/toolkit/Win32Text.h"
@@ -20,8 +21,8 @@ constexpr COLORREF Purple = RGB(128, 0, 128);
 constexpr COLORREF Blue = RGB(0, 0, 255);
 
 // Where each pointer picture points; the icon files carry no hot spot.
-constexpr POINT WebPointerHotSpot{5, 0};
-constexpr POINT MailPointerHotSpot{0, 0};
+constexpr POINT WebPointerHotSpot{PointerLinkHotSpot.x, PointerLinkHotSpot.y};
+constexpr POINT MailPointerHotSpot{PointerMailHotSpot.x, PointerMailHotSpot.y};
 constexpr int PointerSize = 32;
 
 // A pointer made from an icon picture, pointing at hotSpot.
