@@ -6,7 +6,7 @@ export BUILD_DIR := $(abspath $(BUILD))
 NATIVE := $(BUILD_DIR)/native
 WINDOWS := $(BUILD_DIR)/windows
 FUZZ := $(BUILD_DIR)/fuzz
-MINGW := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+MINGW := --preset mingw
 ARGS ?=
 FUZZ_SECONDS ?= 60
 
