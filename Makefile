@@ -42,8 +42,8 @@ bench: build-windows
 # they are.
 fuzz: build-fuzz
 	@mkdir -p $(FUZZ)/corpus
-	@$(FUZZ)/ilvorande_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=512 -timeout=10 \
-		-print_final_stats=1 -artifact_prefix=$(FUZZ)/ $(FUZZ)/corpus tests/fuzz/corpus
+	@$(FUZZ)/fuzz.sh -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=$(FUZZ)/ \
+		$(FUZZ)/corpus tests/fuzz/corpus
 
 # The release archive and its digests in $(BUILD)/dist; needs only the Windows program.
 dist: deps
