@@ -50,6 +50,7 @@ dist: deps
 	@scripts/dist.sh
 
 format:
+	@scripts/deps.sh format
 	@clang-format -i $$(git ls-files '*.h' '*.cpp')
 
 clean:
