@@ -53,5 +53,9 @@ format:
 	@scripts/deps.sh format
 	@clang-format -i $$(git ls-files '*.h' '*.cpp')
 
+# Never a folder that is or holds this checkout (BUILD=. or .., or /).
 clean:
-	rm -rf $(BUILD_DIR)
+	@case "$$(realpath .)/" in "$${BUILD_DIR%/}/"*) \
+		echo "make clean: $$BUILD_DIR is or holds this checkout; not deleting it" >&2; exit 1;; \
+	esac
+	rm -rf -- "$$BUILD_DIR"
