@@ -9,6 +9,7 @@
 
 #include "core/mainwindow/MainLayout.h"
 #include "win32/toolkit/DpiScale.h"
+#include "win32/toolkit/Win32Text.h"
 
 namespace {
 
@@ -16,22 +17,14 @@ using namespace ilvorande;
 
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
-std::wstring Wide(std::string_view text) {
-  std::wstring wide(text.size(), L'\0');
-  wide.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                          static_cast<int>(wide.size()))));
-  return wide;
-}
-
 // The mode buttons get their captions when the program loads; here at once.
 std::wstring Caption(const ControlLayout& control) {
   for (const ModePreset& preset : ModePresets) {
     if (control.id == static_cast<int>(ModeButton(preset.index))) {
-      return std::to_wstring(preset.width) + L" x " + std::to_wstring(preset.height);
+      return Utf8ToWide(PresetCaption(preset));
     }
   }
-  return Wide(control.caption);
+  return Utf8ToWide(control.caption);
 }
 
 struct ChildClass {
@@ -77,11 +70,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
       CreateWindowExW(0, windowClass.lpszClassName, L"Same controls", WindowStyle, CW_USEDEFAULT,
                       CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance, nullptr);
 
-  const FontSpec& spec = MainLayout.fonts[main_layout::Default];
+  const FontSpec& design = MainLayout.fonts[main_layout::Default];
   const HFONT font =
-      CreateFontW(scale.FontHeight(spec.centipoints), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+      CreateFontW(scale.FontHeight(design.centipoints), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                  DEFAULT_PITCH, Wide(spec.face).c_str());
+                  DEFAULT_PITCH, Utf8ToWide(design.face).c_str());
   for (const ControlLayout& control : MainLayout.controls) {
     const ChildClass child = ClassOf(control.kind);
     const DWORD style = WS_CHILD | WS_VISIBLE | child.style | (control.disabled ? WS_DISABLED : 0);
