@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws Ilvorande's three icon files pixel by pixel (standard library only).
+"""Draws Ilvorande's three icon files pixel by pixel (standard library only),
+and writes the pointers' hot spots into PointerHotSpots.h for the program.
 
 Usage: make_icons.py [output folder]   (default: this script's folder)
 
@@ -13,7 +14,8 @@ import sys
 
 SIZE = 32
 
-# Hot spots (x, y from the top-left pixel) the program must use with the pointers.
+# Hot spots (x, y from the top-left pixel) the program must use with the
+# pointers: the icon files carry none.
 HOTSPOTS = {
     "PointerLink.ico": (5, 0),
     "PointerMail.ico": (0, 0),
@@ -251,16 +253,25 @@ ICONS = {
 }
 
 
+def hot_spots_header():
+    spots = "".join(f"inline constexpr HotSpot {name.removesuffix('.ico')}HotSpot{{{x}, {y}}};\n"
+                    for name, (x, y) in HOTSPOTS.items())
+    return ("// Made by resources/make_icons.py with the pointer pictures: rerun it, do not edit.\n"
+            "// Where each picture points, from its top-left pixel.\n"
+            "#pragma once\n\nnamespace ilvorande {\n\n"
+            "struct HotSpot {\n  int x, y;\n};\n\n"
+            f"{spots}\n}}  // namespace ilvorande\n").encode()
+
+
 def main(argv):
     out = argv[1] if len(argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     os.makedirs(out, exist_ok=True)
-    for name, make in ICONS.items():
-        data = make()
+    files = {name: make() for name, make in ICONS.items()}
+    files["PointerHotSpots.h"] = hot_spots_header()
+    for name, data in files.items():
         with open(os.path.join(out, name), "wb") as f:
             f.write(data)
-        spot = HOTSPOTS.get(name)
-        extra = f", hot spot x={spot[0]} y={spot[1]}" if spot else ""
-        print(f"{name}: {len(data)} bytes{extra}")
+        print(f"{name}: {len(data)} bytes")
 
 
 if __name__ == "__main__":

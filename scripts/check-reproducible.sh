@@ -24,8 +24,8 @@ copy_sources() {
 
 build() {  # build SOURCES [SOURCE_DATE_EPOCH of the compilers]
     copy_sources "$1"
-    env ${2:+SOURCE_DATE_EPOCH=$2} cmake -S "$1" -B "$1/build/windows" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$1/cmake/mingw-w64-x86_64.cmake" -DILVORANDE_E2E=OFF >/dev/null
+    env ${2:+SOURCE_DATE_EPOCH=$2} cmake -S "$1" --preset mingw -B "$1/build/windows" \
+        -DILVORANDE_E2E=OFF >/dev/null
     env ${2:+SOURCE_DATE_EPOCH=$2} cmake --build "$1/build/windows" --target Ilvorande -j 2
     SOURCE_DATE_EPOCH=$release_date BUILD_DIR=$1/build "$1/scripts/dist.sh"
 }

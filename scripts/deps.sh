@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian 12's packages, whatever is missing to build Ilvorande
-# and run its tests. A second run asks dpkg only: no network, well under a second.
+# and run its tests, or with "format" what make format needs. A second run
+# asks dpkg only: no network, well under a second.
+#   deps.sh [format]
 set -euo pipefail
 
 packages=(
@@ -29,6 +31,10 @@ tools=(
     x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump wine wineserver
     Xorg xrandr xdotool import convert lnkinfo chattr
 )
+if [[ ${1:-} == format ]]; then
+    packages=(clang-format)
+    tools=(clang-format)
+fi
 
 # One dpkg-query for all; packages it has never heard of are simply not listed.
 declare -A installed=()

@@ -11,8 +11,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 windows=$build/windows
 if [[ ! -f $windows/CMakeCache.txt ]]; then
-    cmake -S "$root" -B "$windows" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake -S "$root" --preset mingw -B "$windows" >/dev/null
 fi
 cmake --build "$windows" --target Ilvorande -j "${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
 

@@ -47,7 +47,7 @@ inline constexpr std::array<ControlLayout, 7> Controls{{
      .colour = TextColour::Purple},
     {.id = Id(AboutControl::Version),
      .kind = ControlKind::Label,
-     .caption = "Version 2",
+     .caption = "",
      .left = 1455,
      .top = 2055,
      .width = 3420,

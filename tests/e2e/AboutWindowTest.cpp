@@ -18,7 +18,8 @@ struct LinkRecorder {
   LinkRecorder() {
     std::ofstream(script, std::ios::binary)
         << "printf '%s\\n' \"$1\" >> " << Quoted(UnixPath(record)) << "\n";
-    const std::wstring command = L"/bin/sh " + Widen(UnixPath(script));
+    // winebrowser splits the command as Windows does: quoted, a blank in the path holds.
+    const std::wstring command = L"/bin/sh \"" + Widen(UnixPath(script)) + L"\"";
     for (const wchar_t* name : {L"Browsers", L"Mailers"})
       RegSetKeyValueW(HKEY_CURRENT_USER, WineBrowserKey, name, REG_SZ, command.c_str(),
                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""The committed icons: what the generator makes, in the format Windows expects."""
+"""The committed icons and hot spots: what the generator writes. The icons'
+sizes are those of 32 x 32 pictures in 256 and 16 colours with their masks."""
 
 import contextlib
 import io
 import os
-import struct
 import sys
 import tempfile
 import unittest
@@ -13,22 +13,19 @@ RESOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
 sys.path.insert(0, RESOURCES)
 import make_icons  # noqa: E402
 
-EXPECTED = {"Ilvorande.ico": (8, 2238), "PointerLink.ico": (8, 2238), "PointerMail.ico": (4, 766)}
+SIZES = {"Ilvorande.ico": 2238, "PointerLink.ico": 2238, "PointerMail.ico": 766}
 
 
 class IconTest(unittest.TestCase):
-    def test_committed_icons_are_generated_32_by_32_with_their_colours(self):
+    def test_committed_files_are_what_the_generator_writes(self):
         with tempfile.TemporaryDirectory() as fresh, contextlib.redirect_stdout(io.StringIO()):
             make_icons.main(["make_icons.py", fresh])
-            for name, (bits, size) in EXPECTED.items():
+            for name in os.listdir(fresh):
                 with self.subTest(name), open(os.path.join(RESOURCES, name), "rb") as committed:
-                    data = committed.read()
                     with open(os.path.join(fresh, name), "rb") as made:
-                        self.assertEqual(data, made.read(), "rerun make_icons.py")
-                    self.assertEqual(len(data), size)
-                    self.assertEqual(struct.unpack_from("<HHHBB", data, 0), (0, 1, 1, 32, 32))
-                    self.assertEqual(struct.unpack_from("<HI", data, 12), (bits, size - 22))
-                    self.assertEqual(struct.unpack_from("<IiiHH", data, 22), (40, 32, 64, 1, bits))
+                        self.assertEqual(committed.read(), made.read(), "rerun make_icons.py")
+        for name, size in SIZES.items():
+            self.assertEqual(os.path.getsize(os.path.join(RESOURCES, name)), size, name)
 
 
 if __name__ == "__main__":

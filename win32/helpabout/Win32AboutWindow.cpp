@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/helpabout/AboutLayout.h"
+#include "resources/PointerHotSpots.h"
 #include "resources/ResourceIds.h"
 #include "win32/toolkit/LayoutControls.h"
 #include "win32/toolkit/OwnedWindow.h"
@@ -20,8 +21,8 @@ constexpr DWORD AboutExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr ControlStyles AboutControlStyles{BS_PUSHBUTTON, SS_NOTIFY};
 
 // Where each pointer picture points; the icon files carry no hot spot.
-constexpr POINT WebPointerHotSpot{5, 0};
-constexpr POINT MailPointerHotSpot{0, 0};
+constexpr POINT WebPointerHotSpot{PointerLinkHotSpot.x, PointerLinkHotSpot.y};
+constexpr POINT MailPointerHotSpot{PointerMailHotSpot.x, PointerMailHotSpot.y};
 constexpr int PointerSize = 32;
 
 // A pointer made from an icon picture, pointing at hotSpot.

@@ -1,0 +1,97 @@
+// The floor for the main window's start-up: a window of the main window's size
+// with its 22 controls (14 push buttons, the checkbox, two edit boxes, five
+// labels) taken from its layout, in one "MS Sans Serif" 8.25 pt font, shown,
+// and a message loop. Nothing else: no icon, no second font, no behaviour.
+// Built with the program's manifest.
+#include <windows.h>
+
+#include <string>
+
+#include "core/mainwindow/MainLayout.h"
+#include "win32/toolkit/DpiScale.h"
+#include "win32/toolkit/Win32Text.h"
+
+namespace {
+
+using namespace ilvorande;
+
+constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+// The mode buttons get their captions when the program loads; here at once.
+std::wstring Caption(const ControlLayout& control) {
+  for (const ModePreset& preset : ModePresets) {
+    if (control.id == static_cast<int>(ModeButton(preset.index))) {
+      return Utf8ToWide(PresetCaption(preset));
+    }
+  }
+  return Utf8ToWide(control.caption);
+}
+
+struct ChildClass {
+  const wchar_t* name;
+  DWORD style, exStyle;
+};
+
+ChildClass ClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Button:
+      return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE, 0};
+    case ControlKind::Edit:
+      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_CENTER, WS_EX_CLIENTEDGE};
+    default:
+      return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+  }
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = L"BenchSameControls";
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  RegisterClassW(&windowClass);
+
+  const DpiScale scale = DpiScale::OfWindow(nullptr);
+  const SIZE outer =
+      scale.OuterSize(MainLayout.clientWidth, MainLayout.clientHeight, WindowStyle, 0);
+  const HWND window =
+      CreateWindowExW(0, windowClass.lpszClassName, L"Same controls", WindowStyle, CW_USEDEFAULT,
+                      CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance, nullptr);
+
+  const FontSpec& design = MainLayout.fonts[main_layout::Default];
+  const HFONT font =
+      CreateFontW(scale.FontHeight(design.centipoints), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                  DEFAULT_PITCH, Utf8ToWide(design.face).c_str());
+  for (const ControlLayout& control : MainLayout.controls) {
+    const ChildClass child = ClassOf(control.kind);
+    const DWORD style = WS_CHILD | WS_VISIBLE | child.style | (control.disabled ? WS_DISABLED : 0);
+    const HWND made = CreateWindowExW(
+        child.exStyle, child.name, Caption(control).c_str(), style, scale.Pixels(control.left),
+        scale.Pixels(control.top), scale.Pixels(control.width), scale.Pixels(control.height),
+        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+    SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+
+  ShowWindow(window, showCommand);
+  UpdateWindow(window);
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  DeleteObject(font);
+  return 0;
+}
