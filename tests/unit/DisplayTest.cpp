@@ -33,7 +33,7 @@ TEST(SwitchRecord, WritesFieldsSizeAndDepthOverTheEnumeratedRecord) {
       EXPECT_EQ(bytes[offset], 0xA5) << "byte " << offset << " changed";
     }
   }
-  // Only the low 16 bits of the depth's member are written.
+  // The depth's 16 bits, not sign-extended: the member's high half is zero.
   EXPECT_EQ(WordAt(BuildSwitchRecord(enumerated, 800, 600, -1), 104), 0x0000FFFFu);
 }
 

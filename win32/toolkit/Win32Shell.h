@@ -1,5 +1,6 @@
-// The shell's own link object, desktop folder, environment expansion and
-// opening of addresses, all in UTF-16 so that any path survives.
+// The shell's own link object, desktop folder and environment expansion, in
+// UTF-16 so that any path survives; addresses are opened through
+// ShellExecuteA, in the ANSI code page.
 #pragma once
 
 #include "core/toolkit/Shell.h"
