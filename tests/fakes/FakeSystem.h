@@ -21,11 +21,6 @@ struct ModeRequest {
   bool operator==(const ModeRequest&) const = default;
 };
 
-struct Broadcast {
-  std::int32_t depth, packedSize;
-  bool operator==(const Broadcast&) const = default;
-};
-
 struct ShownMessage {
   std::string text;
   MessageStyle style;
@@ -46,7 +41,6 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   std::int32_t depth = 32;
   std::deque<SwitchAnswer> answers;  // Switched once none is left
   std::vector<ModeRequest> switches;
-  std::vector<Broadcast> broadcasts;
   int restarts = 0;
 
   // The toolkit.
@@ -71,9 +65,6 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
     // The metrics follow once the change's messages have been processed.
     if (answer == SwitchAnswer::Switched) pendingScreen_ = ScreenSize{width, height};
     return answer;
-  }
-  void BroadcastChange(std::int32_t bits, std::int32_t packedSize) override {
-    broadcasts.push_back({bits, packedSize});
   }
   void RequestRestart() override { ++restarts; }
 
