@@ -30,7 +30,8 @@ struct ShownMessage {
 
 struct OpenedAddress {
   WindowHandle owner;
-  std::string operation, address, folder;
+  bool mail;  // else a web page
+  std::string address, folder;
   bool operator==(const OpenedAddress&) const = default;
 };
 
@@ -97,9 +98,11 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
     return result;
   }
   void WriteLink(const ShellLink& link) override { links.push_back(link); }
-  void OpenAddress(WindowHandle owner, std::string_view operation, std::string_view address,
-                   std::string_view folder) override {
-    opened.push_back({owner, std::string(operation), std::string(address), std::string(folder)});
+  void OpenWebPage(WindowHandle owner, std::string_view address, std::string_view folder) override {
+    opened.push_back({owner, false, std::string(address), std::string(folder)});
+  }
+  void WriteMail(WindowHandle owner, std::string_view address, std::string_view folder) override {
+    opened.push_back({owner, true, std::string(address), std::string(folder)});
   }
 
  private:

@@ -44,8 +44,8 @@ TEST(AboutWindow, LoadsTheProgramsIconAndVersion) {
 
 TEST(AboutWindow, ThePictureAndTheTwoLinksOpenTheirAddresses) {
   const std::string folder = "C:\\Programmes\\Ilvorande";
-  const OpenedAddress web{FakeAboutView::OwnHandle, "open", "http://ilvorande.example/", folder};
-  const OpenedAddress mail{FakeAboutView::OwnHandle, "Open",
+  const OpenedAddress web{FakeAboutView::OwnHandle, false, "http://ilvorande.example/", folder};
+  const OpenedAddress mail{FakeAboutView::OwnHandle, true,
                            "mailto:auteur@ilvorande.example?subject=Ilvorande V3.1.0", folder};
   const std::pair<AboutControl, std::vector<OpenedAddress>> cases[] = {
       {AboutControl::Picture, {web}},   {AboutControl::WebAddress, {web}},
