@@ -83,7 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, ModeSwitch,
     ::testing::Values(
         SwitchCase{"Switched", 768, 32, Switched, Other, 0, {}},
-        SwitchCase{"HeightZeroStillAsked", 0, 16, Refused, Other, 0, {Refusal}},
         SwitchCase{"RestartAccepted", 768, 32, NeedsRestart, Yes, 1, {RestartQuestion}},
         SwitchCase{"RestartDeclined", 768, 32, NeedsRestart, Other, 0, {RestartQuestion}},
         SwitchCase{"Refused", 700, 32, Refused, Other, 0, {Refusal}},
