@@ -47,6 +47,8 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   // The toolkit.
   std::string commandLine;
   std::string appFolder = "C:\\Programmes\\Ilvorande";
+  std::string appBaseName = "Ilvorande";
+  AppVersion version{3, 1, 0};
   std::string decimalSeparator = ".";
   std::vector<ShownMessage> messages;
   std::deque<MessageAnswer> messageAnswers;  // Other once none is left
@@ -76,8 +78,8 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   }
   std::string CommandLine() override { return commandLine; }
   std::string AppFolder() override { return appFolder; }
-  std::string AppBaseName() override { return "Ilvorande"; }
-  AppVersion Version() override { return {3, 1, 0}; }
+  std::string AppBaseName() override { return appBaseName; }
+  AppVersion Version() override { return version; }
   std::string DecimalSeparator() override { return decimalSeparator; }
   ScreenSize Screen() override { return screen; }
   void ProcessWaitingMessages() override {

@@ -42,11 +42,12 @@ TEST(AboutWindow, LoadsTheProgramsIconAndVersion) {
   EXPECT_EQ(h.view.texts[AboutControl::Version], " V3.1");
 }
 
+// From a renamed copy of another version: the mail's subject names them.
 TEST(AboutWindow, ThePictureAndTheTwoLinksOpenTheirAddresses) {
   const std::string folder = "C:\\Programmes\\Ilvorande";
   const OpenedAddress web{FakeAboutView::OwnHandle, false, "http://ilvorande.example/", folder};
   const OpenedAddress mail{FakeAboutView::OwnHandle, true,
-                           "mailto:auteur@ilvorande.example?subject=Ilvorande V3.1.0", folder};
+                           "mailto:auteur@ilvorande.example?subject=Résolution V4.12.7", folder};
   const std::pair<AboutControl, std::vector<OpenedAddress>> cases[] = {
       {AboutControl::Picture, {web}},   {AboutControl::WebAddress, {web}},
       {AboutControl::MailLink, {mail}}, {AboutControl::Title, {}},
@@ -54,6 +55,8 @@ TEST(AboutWindow, ThePictureAndTheTwoLinksOpenTheirAddresses) {
   };
   for (const auto& [control, expected] : cases) {
     AboutHarness h;
+    h.system.appBaseName = "Résolution";
+    h.system.version = {4, 12, 7};
     h.about.Clicked(control);
     EXPECT_EQ(h.system.opened, expected) << static_cast<int>(control);
     EXPECT_FALSE(h.view.closed);
