@@ -25,12 +25,14 @@ struct HandleDeleter {
 };
 using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
 
-// A device context that the program created (CreateDCA, CreateCompatibleDC),
-// as opposed to one borrowed from a window (WindowDC below).
+// A device context that the program created, as opposed to one borrowed
+// from a window (WindowDC below): of the whole display, from CreateDCA, or
+// in memory, for measuring text without a round trip to the window system.
 struct CreatedDCDeleter {
   void operator()(HDC dc) const { DeleteDC(dc); }
 };
-using CreatedDC = std::unique_ptr<std::remove_pointer_t<HDC>, CreatedDCDeleter>;
+using DisplayDC = std::unique_ptr<std::remove_pointer_t<HDC>, CreatedDCDeleter>;
+using MemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, CreatedDCDeleter>;
 
 // A window's device context from GetDC, released to its window.
 class WindowDC {

@@ -73,8 +73,7 @@ HWND CreateControl(HWND parent, const ControlLayout& control, std::wstring_view 
 }
 
 SIZE TextExtent(HFONT font, std::wstring_view text) {
-  // In memory: measuring needs no round trip to the window system.
-  const CreatedDC dc(CreateCompatibleDC(nullptr));
+  const MemoryDC dc(CreateCompatibleDC(nullptr));
   const SelectedObject selected(dc.get(), font);
   SIZE extent{};
   GetTextExtentPoint32W(dc.get(), text.data(), static_cast<int>(text.size()), &extent);
