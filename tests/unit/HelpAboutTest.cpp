@@ -35,11 +35,13 @@ struct AboutHarness {
   AboutWindow about{view, system, system};
 };
 
+// The running program's own version, whatever it is.
 TEST(AboutWindow, LoadsTheProgramsIconAndVersion) {
   AboutHarness h;
+  h.system.version = {4, 12, 7};
   h.about.Load();
   EXPECT_TRUE(h.view.iconShown);
-  EXPECT_EQ(h.view.texts[AboutControl::Version], " V3.1");
+  EXPECT_EQ(h.view.texts[AboutControl::Version], " V4.12");
 }
 
 // From a renamed copy of another version: the mail's subject names them.
@@ -61,13 +63,6 @@ TEST(AboutWindow, ThePictureAndTheTwoLinksOpenTheirAddresses) {
     EXPECT_EQ(h.system.opened, expected) << static_cast<int>(control);
     EXPECT_FALSE(h.view.closed);
   }
-}
-
-TEST(AboutWindow, TheBackButtonCloses) {
-  AboutHarness h;
-  h.about.Clicked(AboutControl::BackButton);
-  EXPECT_TRUE(h.view.closed);
-  EXPECT_TRUE(h.system.opened.empty());
 }
 
 }  // namespace
