@@ -107,18 +107,6 @@ TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
   EXPECT_EQ(XrandrSize(), (Size{1024, 768})) << "the X server's mode";
 }
 
-TEST_F(Shortcuts, AutreWhileTickedIsRefusedAndWritesNothing) {
-  ASSERT_NO_FATAL_FAILURE(LaunchAndTickTheBox());
-  // A mode that "Autre..." would switch to, were it taken.
-  ASSERT_TRUE(Control(WidthBox).SetText(L"1024") && Control(HeightBox).SetText(L"768"));
-  ASSERT_TRUE(Control(ModeButton(8)).Click());
-  EXPECT_EQ(AnswerMessageBox(L"Désolé", BoxIcon::Information),
-            L"Désolé, le raccourci ne fonctionne que pour les autres boutons.");
-  EXPECT_TRUE(main_.Send(WM_NULL).has_value());
-  EXPECT_TRUE(OurFiles().empty());
-  EXPECT_EQ(ScreenSize(), start_);
-}
-
 TEST_F(Shortcuts, UnwritableDesktopGetsNoLinkAndNoMessage) {
   // Root ignores file modes, but not the immutable attribute.
   const std::string chattr = "cd " + Quoted(UnixPath(desktop_)) + " && chattr ";

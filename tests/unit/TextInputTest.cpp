@@ -15,21 +15,13 @@ struct Conversion {
   std::optional<std::int32_t> value;
 };
 
+// Blanks, halves and the separators of whole numbers are the fuzzer's
+// properties; here the rest of the rounding, the limits and the refusals.
 TEST(CustomNumber, RoundsHalvesToEvenAndRefusesWhatIsNotANumber) {
   const Conversion cases[] = {
-      {"1024", ".", 1024},
-      {" 800 ", ".", 800},
-      {"\t768\t", ".", 768},
       {"600.4", ".", 600},
-      {"600.5", ".", 600},
-      {"601.5", ".", 602},
       {"600.50001", ".", 601},
-      {"0.5", ".", 0},
       {".5", ".", 0},
-      {"7.", ".", 7},
-      {"+12", ".", 12},
-      {"-2.5", ".", -2},
-      {"1,5", ",", 2},
       {"1.5", ",", std::nullopt},
       {"2147483647", ".", 2147483647},
       {"2147483647.4", ".", 2147483647},
