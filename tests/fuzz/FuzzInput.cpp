@@ -43,23 +43,6 @@ Input Split(std::string_view data) {
   return input;
 }
 
-// Whole numbers drawn from the input's bytes, zero once they run out.
-class Draw {
- public:
-  explicit Draw(std::string_view bytes) : bytes_(bytes) {}
-  std::uint64_t Bytes(int count) {
-    std::uint64_t value = 0;
-    for (; count > 0; --count) {
-      value = value << CHAR_BIT | (bytes_.empty() ? 0u : static_cast<unsigned char>(bytes_[0]));
-      if (!bytes_.empty()) bytes_.remove_prefix(1);
-    }
-    return value;
-  }
-
- private:
-  std::string_view bytes_;
-};
-
 std::optional<std::int32_t> IfInRange(std::int64_t value) {
   if (!std::in_range<std::int32_t>(value)) return std::nullopt;
   return static_cast<std::int32_t>(value);
@@ -73,18 +56,25 @@ std::optional<std::int32_t> IfInRange(std::int64_t value) {
 void CheckWrittenNumbers(std::string_view bytes, std::string_view separatorField) {
   constexpr std::uint64_t MostBlanks = 3, ZeroChoices = 3, SignChoices = 2;
   constexpr std::int64_t Beyond32Bits = std::int64_t{1} << 32;
-  Draw draw(bytes);
+  // The next bytes as one number; zeros once they run out.
+  const auto draw = [&bytes](int count) {
+    std::uint64_t value = 0;
+    for (; count > 0; --count, bytes.remove_prefix(bytes.empty() ? 0 : 1)) {
+      value = value << CHAR_BIT | (bytes.empty() ? 0u : static_cast<unsigned char>(bytes[0]));
+    }
+    return value;
+  };
   std::string blanks[2];  // before and after
   for (auto& side : blanks) {
-    const std::uint64_t shape = draw.Bytes(1), tabs = shape / (MostBlanks + 1);
+    const std::uint64_t shape = draw(1), tabs = shape / (MostBlanks + 1);
     for (std::uint64_t i = 0; i < shape % (MostBlanks + 1); ++i) side += tabs >> i & 1 ? '\t' : ' ';
   }
-  const std::uint64_t form = draw.Bytes(1);
+  const std::uint64_t form = draw(1);
   const auto zeros = std::string(form % ZeroChoices, '0');
   const bool plus = form / ZeroChoices % SignChoices == 1;
   // Within 32 bits unless the bytes go on past the number.
-  std::int64_t value = static_cast<std::int32_t>(draw.Bytes(4));
-  value += static_cast<std::int8_t>(draw.Bytes(1)) * Beyond32Bits;
+  std::int64_t value = static_cast<std::int32_t>(draw(4));
+  value += static_cast<std::int8_t>(draw(1)) * Beyond32Bits;
   const std::string separator = separatorField.starts_with(',') ? "," : ".";
   const std::string digits = (value >= 0 && plus ? "+" : "") + std::to_string(value);
 

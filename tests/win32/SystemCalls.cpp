@@ -16,36 +16,28 @@ std::string Quoted(const char* text) {
 std::string Quoted(const wchar_t* text) {
   char utf8[512] = {};
   WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
-  return Quoted(text == nullptr ? nullptr : utf8);
+  return Quoted(utf8);
 }
 
 unsigned long long Handle(void* handle) {
   return reinterpret_cast<ULONG_PTR>(handle);
 }
 
-// The mode a program would get: a full-size header, a refresh rate.
+// As a system fills it: a full-size header, the fields it filled, a refresh rate.
 BOOL WINAPI RecordEnumeration(LPCSTR device, DWORD mode, DEVMODEA* record) {
   calls.push_back(Printed("EnumDisplaySettingsA(%s, %lu)", Quoted(device).c_str(), mode));
   *record = DEVMODEA{};
   record->dmSize = sizeof(DEVMODEA);
   record->dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
-  record->dmBitsPerPel = 8;
-  record->dmPelsWidth = 640;
-  record->dmPelsHeight = 480;
   record->dmDisplayFrequency = 75;
   return TRUE;
 }
 
 LONG WINAPI RecordChange(DEVMODEA* record, DWORD flags) {
-  if (record == nullptr) {
-    calls.push_back(Printed("ChangeDisplaySettingsA(NULL, flags %lu)", flags));
-  } else {
-    calls.push_back(
-        Printed("ChangeDisplaySettingsA(%lu x %lu x %lu, fields %#lx, size %u, %lu Hz, "
-                "flags %lu)",
-                record->dmPelsWidth, record->dmPelsHeight, record->dmBitsPerPel, record->dmFields,
-                record->dmSize, record->dmDisplayFrequency, flags));
-  }
+  calls.push_back(
+      Printed("ChangeDisplaySettingsA(%lu x %lu x %lu, fields %#lx, size %u, %lu Hz, flags %lu)",
+              record->dmPelsWidth, record->dmPelsHeight, record->dmBitsPerPel, record->dmFields,
+              record->dmSize, record->dmDisplayFrequency, flags));
   if (displayAnswers.empty()) return DISP_CHANGE_SUCCESSFUL;
   const long answer = displayAnswers.front();
   displayAnswers.pop_front();
