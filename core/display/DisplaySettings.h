@@ -14,11 +14,11 @@ class DisplaySettings {
   // Bits per pixel of the display now.
   virtual std::int32_t CurrentDepth() = 0;
   // Switches for this session; once that has worked, applies the same mode
-  // again and stores it as the display's lasting setting. No refresh rate is
-  // asked for: the system chooses it.
+  // again, stores it as the display's lasting setting and tells every
+  // top-level window, returning once all have handled it; a size too large
+  // to tell is still switched and stored. No refresh rate is asked for: the
+  // system chooses it.
   virtual SwitchAnswer Switch(std::int32_t width, std::int32_t height, std::int16_t depth) = 0;
-  // Tells every top-level window; returns once all have handled it.
-  virtual void BroadcastChange(std::int32_t depth, std::int32_t packedSize) = 0;
   virtual void RequestRestart() = 0;
 };
 

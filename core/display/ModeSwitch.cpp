@@ -1,8 +1,7 @@
 #include "core/display/ModeSwitch.h"
 
-#include <limits>
-#include <optional>
 #include <string_view>
+#include <utility>
 
 namespace ilvorande {
 
@@ -13,29 +12,15 @@ constexpr std::string_view RestartQuestion =
 constexpr std::string_view RestartTitle = "Info";
 constexpr std::string_view RefusalText = "Votre carte graphique n'accepte pas cette résolution";
 constexpr std::string_view RefusalTitle = "Désolé";
-// The broadcast packs the height into the high 16 bits, the width into the low ones.
-constexpr std::int64_t HighHalf = std::int64_t{1} << 16;
-
-template <typename Narrow>
-std::optional<Narrow> Narrowed(std::int64_t value) {
-  if (value < std::numeric_limits<Narrow>::min() || value > std::numeric_limits<Narrow>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<Narrow>(value);
-}
 
 }  // namespace
 
 void SwitchDisplayMode(DisplaySettings& display, Toolkit& toolkit, std::int32_t width,
                        std::int32_t height, std::int32_t depth) {
-  const auto depth16 = Narrowed<std::int16_t>(depth);
-  if (!depth16) return;
-  switch (display.Switch(width, height, *depth16)) {
+  if (!std::in_range<std::int16_t>(depth)) return;
+  switch (display.Switch(width, height, static_cast<std::int16_t>(depth))) {
     case SwitchAnswer::Switched:
-      if (const auto packed = Narrowed<std::int32_t>(height * HighHalf + width)) {
-        display.BroadcastChange(depth, *packed);
-      }
-      break;
+      break;  // stored and told to every window by the switch itself
     case SwitchAnswer::NeedsRestart:
       if (toolkit.ShowMessage(RestartQuestion, MessageStyle::YesNoSystemModal, RestartTitle) ==
           MessageAnswer::Yes) {

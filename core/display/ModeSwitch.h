@@ -11,7 +11,7 @@ namespace ilvorande {
 // Switches to width x height at depth, stores the mode and tells every
 // window. A switch that needs a restart asks the user whether to restart
 // now; any other refusal is reported. A depth beyond 16 bits switches
-// nothing, and a size too large to broadcast skips only the broadcast.
+// nothing.
 void SwitchDisplayMode(DisplaySettings& display, Toolkit& toolkit, std::int32_t width,
                        std::int32_t height, std::int32_t depth);
 

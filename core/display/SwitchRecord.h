@@ -40,8 +40,9 @@ static_assert(offsetof(DevModeRecord, dmDisplayFrequency) == 120);
 inline constexpr std::uint32_t FieldsOfASwitch = 0x001C0000;
 
 // The enumerated record with the switch's members written over it. The
-// fields replace the enumeration's, so no refresh rate is requested; the
-// depth fills the low 16 bits of its member only.
+// fields replace the enumeration's, so no refresh rate is requested. The
+// 16-bit depth fills the whole 32-bit member: its bits in the low half, the
+// high half zero (a negative depth is not sign-extended).
 DevModeRecord BuildSwitchRecord(const DevModeRecord& enumerated, std::int32_t width,
                                 std::int32_t height, std::int16_t depth);
 

@@ -31,8 +31,7 @@ void AboutWindow::Clicked(AboutControl control) {
 }
 
 void AboutWindow::OpenWebPage() {
-  shell_.OpenAddress(view_.Handle(), "open", std::string(AuthorWebPage) + "/",
-                     toolkit_.AppFolder());
+  shell_.OpenWebPage(view_.Handle(), std::string(AuthorWebPage) + "/", toolkit_.AppFolder());
 }
 
 // The blank of the subject stays a blank: escaping is the mail program's business.
@@ -42,8 +41,7 @@ void AboutWindow::OpenMail() {
                            "?subject=" + toolkit_.AppBaseName() + " V" +
                            std::to_string(version.major) + "." + std::to_string(version.minor) +
                            "." + std::to_string(version.revision);
-  // A capital O, unlike the web page's: kept as the program has always had it.
-  shell_.OpenAddress(view_.Handle(), "Open", mail, toolkit_.AppFolder());
+  shell_.WriteMail(view_.Handle(), mail, toolkit_.AppFolder());
 }
 
 }  // namespace ilvorande

@@ -1,4 +1,4 @@
-// The system shell: the desktop folder, link files and opening addresses.
+// The system shell: the desktop folder, link files, web pages and mails.
 // Texts are UTF-8.
 #pragma once
 
@@ -36,10 +36,14 @@ class Shell {
   virtual std::optional<std::string> ExpandEnvironment(std::string_view text) = 0;
   // Writes the link file, or an existing one anew; a failure is silent.
   virtual void WriteLink(const ShellLink& link) = 0;
-  // Hands the address to whatever the system opens it with, in the ANSI
-  // code page, no parameters, the window shown normally; a failure is silent.
-  virtual void OpenAddress(WindowHandle owner, std::string_view operation, std::string_view address,
+  // Opens the web page in the user's browser, started in that folder; a
+  // failure is silent.
+  virtual void OpenWebPage(WindowHandle owner, std::string_view address,
                            std::string_view folder) = 0;
+  // Starts a mail to a "mailto:" address in the user's mail program, started
+  // in that folder; a failure is silent.
+  virtual void WriteMail(WindowHandle owner, std::string_view mailtoAddress,
+                         std::string_view folder) = 0;
 };
 
 }  // namespace ilvorande

@@ -63,13 +63,6 @@ TEST_F(ModeSwitching, TypedModeIgnoresBlanksAndRoundsFractions) {
   ASSERT_NO_FATAL_FAILURE(ClickAndExpectMode(ModeButton(8), Size{800, 600}));
 }
 
-TEST_F(ModeSwitching, ModeTheDisplayLacksIsRefusedWithAStopMessage) {
-  ASSERT_NO_FATAL_FAILURE(TypeMode(L"1000", L"700"));
-  ASSERT_TRUE(Control(ModeButton(8)).Click());
-  EXPECT_EQ(AnswerMessageBox(L"Désolé", BoxIcon::Stop, [&] { EXPECT_EQ(ScreenSize(), start_); }),
-            L"Votre carte graphique n'accepte pas cette résolution");
-}
-
 TEST_F(ModeSwitching, CloseBoxOrQuitterEndsTheProgramAndKeepsTheMode) {
   for (const bool quitter : {false, true}) {
     SCOPED_TRACE(quitter ? "Quitter" : "close box");

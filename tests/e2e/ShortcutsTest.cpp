@@ -64,12 +64,15 @@ class Shortcuts : public ProgramTest {
   fs::path desktop_, link_, copyFolder_;
 };
 
-// From a folder whose name has accents, which the link must keep.
+// From a folder whose name the ANSI code page (1252 here) cannot spell: the
+// target goes in its short form, which every reader of links can follow.
 TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
-  copyFolder_ = fs::temp_directory_path() / L"Écran à côté";
+  copyFolder_ = fs::temp_directory_path() / L"Экран рядом";
   const fs::path copy = copyFolder_ / L"Ilvorande.exe";
   fs::create_directories(copyFolder_);
   ASSERT_TRUE(CopyFileW(Program::Installed().c_str(), copy.c_str(), FALSE));
+  wchar_t shortCopy[MAX_PATH] = {};
+  ASSERT_NE(GetShortPathNameW(copy.c_str(), shortCopy, MAX_PATH), 0u);
   ASSERT_NO_FATAL_FAILURE(LaunchAndTickTheBox(copy));
   ASSERT_NO_FATAL_FAILURE(ClickForALink());
 
@@ -80,7 +83,7 @@ TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
   const auto report = RunOnHost("lnkinfo " + Quoted(UnixPath(link_)), &why);
   ASSERT_TRUE(report.has_value()) << why;
   const std::pair<const char*, std::wstring> expected[] = {
-      {"Local path", copy.wstring()},
+      {"Local path", shortCopy},
       {"Command line arguments", L"/4F"},
       {"Working directory", copyFolder_.wstring()},
       {"Description", L"Ilvorande en 1024 x 768"},
@@ -102,18 +105,6 @@ TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
   })) << "no switch to 1024 x 768, or the program that the link started did not end";
   EXPECT_FALSE(seen) << "the program that the link started showed its window";
   EXPECT_EQ(XrandrSize(), (Size{1024, 768})) << "the X server's mode";
-}
-
-TEST_F(Shortcuts, AutreWhileTickedIsRefusedAndWritesNothing) {
-  ASSERT_NO_FATAL_FAILURE(LaunchAndTickTheBox());
-  // A mode that "Autre..." would switch to, were it taken.
-  ASSERT_TRUE(Control(WidthBox).SetText(L"1024") && Control(HeightBox).SetText(L"768"));
-  ASSERT_TRUE(Control(ModeButton(8)).Click());
-  EXPECT_EQ(AnswerMessageBox(L"Désolé", BoxIcon::Information),
-            L"Désolé, le raccourci ne fonctionne que pour les autres boutons.");
-  EXPECT_TRUE(main_.Send(WM_NULL).has_value());
-  EXPECT_TRUE(OurFiles().empty());
-  EXPECT_EQ(ScreenSize(), start_);
 }
 
 TEST_F(Shortcuts, UnwritableDesktopGetsNoLinkAndNoMessage) {

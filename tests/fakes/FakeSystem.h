@@ -21,11 +21,6 @@ struct ModeRequest {
   bool operator==(const ModeRequest&) const = default;
 };
 
-struct Broadcast {
-  std::int32_t depth, packedSize;
-  bool operator==(const Broadcast&) const = default;
-};
-
 struct ShownMessage {
   std::string text;
   MessageStyle style;
@@ -35,7 +30,8 @@ struct ShownMessage {
 
 struct OpenedAddress {
   WindowHandle owner;
-  std::string operation, address, folder;
+  bool mail;  // else a web page
+  std::string address, folder;
   bool operator==(const OpenedAddress&) const = default;
 };
 
@@ -46,12 +42,13 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   std::int32_t depth = 32;
   std::deque<SwitchAnswer> answers;  // Switched once none is left
   std::vector<ModeRequest> switches;
-  std::vector<Broadcast> broadcasts;
   int restarts = 0;
 
   // The toolkit.
   std::string commandLine;
   std::string appFolder = "C:\\Programmes\\Ilvorande";
+  std::string appBaseName = "Ilvorande";
+  AppVersion version{3, 1, 0};
   std::string decimalSeparator = ".";
   std::vector<ShownMessage> messages;
   std::deque<MessageAnswer> messageAnswers;  // Other once none is left
@@ -72,9 +69,6 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
     if (answer == SwitchAnswer::Switched) pendingScreen_ = ScreenSize{width, height};
     return answer;
   }
-  void BroadcastChange(std::int32_t bits, std::int32_t packedSize) override {
-    broadcasts.push_back({bits, packedSize});
-  }
   void RequestRestart() override { ++restarts; }
 
   MessageAnswer ShowMessage(std::string_view text, MessageStyle style,
@@ -84,8 +78,8 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   }
   std::string CommandLine() override { return commandLine; }
   std::string AppFolder() override { return appFolder; }
-  std::string AppBaseName() override { return "Ilvorande"; }
-  AppVersion Version() override { return {3, 1, 0}; }
+  std::string AppBaseName() override { return appBaseName; }
+  AppVersion Version() override { return version; }
   std::string DecimalSeparator() override { return decimalSeparator; }
   ScreenSize Screen() override { return screen; }
   void ProcessWaitingMessages() override {
@@ -106,9 +100,11 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
     return result;
   }
   void WriteLink(const ShellLink& link) override { links.push_back(link); }
-  void OpenAddress(WindowHandle owner, std::string_view operation, std::string_view address,
-                   std::string_view folder) override {
-    opened.push_back({owner, std::string(operation), std::string(address), std::string(folder)});
+  void OpenWebPage(WindowHandle owner, std::string_view address, std::string_view folder) override {
+    opened.push_back({owner, false, std::string(address), std::string(folder)});
+  }
+  void WriteMail(WindowHandle owner, std::string_view address, std::string_view folder) override {
+    opened.push_back({owner, true, std::string(address), std::string(folder)});
   }
 
  private:

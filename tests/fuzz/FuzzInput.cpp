@@ -2,10 +2,13 @@
 // them, and checks the properties that every input must keep. The pure
 // readers take every input; the whole start-up, with the system in memory,
 // takes one input in WholeStartUpShare, as it costs far more.
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/mainwindow/CommandLine.h"
 #include "core/mainwindow/CustomNumber.h"
@@ -40,11 +43,49 @@ Input Split(std::string_view data) {
   return input;
 }
 
-// A converted number reads back as itself.
-void CheckRoundTrip(std::string_view text, std::string_view separator) {
-  if (const auto value = ConvertCustomNumber(text, separator)) {
-    Require(ConvertCustomNumber(std::to_string(*value), separator) == value);
+std::optional<std::int32_t> IfInRange(std::int64_t value) {
+  if (!std::in_range<std::int32_t>(value)) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+// A whole number, written in decimal between blanks (spaces and tabs), reads
+// as itself with no fraction or a fraction of zeros in the separator in use,
+// and as its even neighbour away from zero when the fraction is one half;
+// nothing when the result is beyond 32 bits. Number and writing come from
+// the bytes.
+void CheckWrittenNumbers(std::string_view bytes, std::string_view separatorField) {
+  constexpr std::uint64_t MostBlanks = 3, ZeroChoices = 3, SignChoices = 2;
+  constexpr std::int64_t Beyond32Bits = std::int64_t{1} << 32;
+  // The next bytes as one number; zeros once they run out.
+  const auto draw = [&bytes](int count) {
+    std::uint64_t value = 0;
+    for (; count > 0; --count, bytes.remove_prefix(bytes.empty() ? 0 : 1)) {
+      value = value << CHAR_BIT | (bytes.empty() ? 0u : static_cast<unsigned char>(bytes[0]));
+    }
+    return value;
+  };
+  std::string blanks[2];  // before and after
+  for (auto& side : blanks) {
+    const std::uint64_t shape = draw(1), tabs = shape / (MostBlanks + 1);
+    for (std::uint64_t i = 0; i < shape % (MostBlanks + 1); ++i) side += tabs >> i & 1 ? '\t' : ' ';
   }
+  const std::uint64_t form = draw(1);
+  const auto zeros = std::string(form % ZeroChoices, '0');
+  const bool plus = form / ZeroChoices % SignChoices == 1;
+  // Within 32 bits unless the bytes go on past the number.
+  std::int64_t value = static_cast<std::int32_t>(draw(4));
+  value += static_cast<std::int8_t>(draw(1)) * Beyond32Bits;
+  const std::string separator = separatorField.starts_with(',') ? "," : ".";
+  const std::string digits = (value >= 0 && plus ? "+" : "") + std::to_string(value);
+
+  for (const std::string& fraction : {std::string(), separator, separator + "0" + zeros}) {
+    Require(ConvertCustomNumber(blanks[0] + digits + fraction + blanks[1], separator) ==
+            IfInRange(value));
+  }
+  const std::int64_t magnitude = value < 0 ? -value : value;
+  const std::int64_t even = magnitude % 2 == 0 ? magnitude : magnitude + 1;
+  Require(ConvertCustomNumber(blanks[0] + digits + separator + "5" + zeros + blanks[1],
+                              separator) == IfInRange(value < 0 ? -even : even));
 }
 
 // Help at most twice, one switch at most, and the program ends only after a switch.
@@ -83,8 +124,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Input input = Split(std::string_view(reinterpret_cast<const char*>(data), size));
   // Any command line reads without a fault the sanitizers would see.
   (void)ParseCommandLine(input.fields[0]);
-  CheckRoundTrip(input.fields[1], input.fields[3]);
-  CheckRoundTrip(input.fields[2], input.fields[3]);
+  // So does any typed-in text.
+  (void)ConvertCustomNumber(input.fields[1], input.fields[3]);
+  (void)ConvertCustomNumber(input.fields[2], input.fields[3]);
+  CheckWrittenNumbers(input.fields[1], input.fields[3]);
   if (size % WholeStartUpShare == 0) CheckStartUp(input);
   return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "core/display/SwitchRecord.h"
@@ -19,6 +20,8 @@ namespace {
 // The first graphics mode of the device, not its current settings: only the
 // header and defaults are wanted from it.
 constexpr DWORD FirstGraphicsMode = 0;
+// WM_DISPLAYCHANGE carries the height in the high 16 bits, the width in the low ones.
+constexpr std::int64_t HighHalf = std::int64_t{1} << 16;
 
 // The record in a buffer as large as the system may read: a full DEVMODEA
 // plus the driver's private bytes that the header announces.
@@ -39,6 +42,16 @@ DevModeRecord EnumeratedRecord() {
   EnumDisplaySettingsA(nullptr, FirstGraphicsMode, reinterpret_cast<DEVMODEA*>(buffer.data()));
   std::memcpy(&record, buffer.data(), sizeof record);
   return record;
+}
+
+// Tells every top-level window, wParam the depth as a 32-bit value; a size
+// whose packed form doesn't fit lParam's 32 signed bits is not told.
+void BroadcastChange(std::int32_t width, std::int32_t height, std::int32_t depth) {
+  const std::int64_t packedSize = height * HighHalf + width;
+  if (!std::in_range<std::int32_t>(packedSize)) return;
+  SendMessageA(HWND_BROADCAST, WM_DISPLAYCHANGE,
+               static_cast<WPARAM>(static_cast<std::uint32_t>(depth)),
+               static_cast<LPARAM>(static_cast<std::int32_t>(packedSize)));
 }
 
 // Without this privilege an NT-family system refuses the restart silently.
@@ -69,17 +82,13 @@ SwitchAnswer Win32DisplaySettings::Switch(std::int32_t width, std::int32_t heigh
   switch (ChangeDisplaySettingsA(record, CDS_FULLSCREEN)) {
     case DISP_CHANGE_SUCCESSFUL:
       ChangeDisplaySettingsA(record, CDS_UPDATEREGISTRY);
+      BroadcastChange(width, height, depth);
       return SwitchAnswer::Switched;
     case DISP_CHANGE_RESTART:
       return SwitchAnswer::NeedsRestart;
     default:
       return SwitchAnswer::Refused;
   }
-}
-
-void Win32DisplaySettings::BroadcastChange(std::int32_t depth, std::int32_t packedSize) {
-  SendMessageA(HWND_BROADCAST, WM_DISPLAYCHANGE,
-               static_cast<WPARAM>(static_cast<std::uint32_t>(depth)), packedSize);
 }
 
 void Win32DisplaySettings::RequestRestart() {

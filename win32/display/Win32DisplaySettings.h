@@ -9,7 +9,6 @@ class Win32DisplaySettings final : public DisplaySettings {
  public:
   std::int32_t CurrentDepth() override;
   SwitchAnswer Switch(std::int32_t width, std::int32_t height, std::int16_t depth) override;
-  void BroadcastChange(std::int32_t depth, std::int32_t packedSize) override;
   void RequestRestart() override;
 };
 

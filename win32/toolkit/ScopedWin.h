@@ -8,10 +8,12 @@
 
 namespace ilvorande {
 
-struct FontDeleter {
-  void operator()(HFONT font) const { DeleteObject(font); }
+// A font or a bitmap that the program owns.
+struct GdiObjectDeleter {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 
 struct IconDeleter {
   void operator()(HICON icon) const { DestroyIcon(icon); }
@@ -28,23 +30,14 @@ struct HandleDeleter {
 };
 using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
 
-struct BitmapDeleter {
-  void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
-
-// A device context of the whole display, from CreateDCA.
-struct DisplayDCDeleter {
+// A device context that the program created, as opposed to one borrowed
+// from a window (WindowDC below): of the whole display, from CreateDCA, or
+// in memory, for measuring text without a round trip to the window system.
+struct CreatedDCDeleter {
   void operator()(HDC dc) const { DeleteDC(dc); }
 };
-using DisplayDC = std::unique_ptr<std::remove_pointer_t<HDC>, DisplayDCDeleter>;
-
-// A device context in memory, for measuring text without a round trip to
-// the window system.
-struct MemoryDCDeleter {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using MemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDCDeleter>;
+using DisplayDC = std::unique_ptr<std::remove_pointer_t<HDC>, CreatedDCDeleter>;
+using MemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, CreatedDCDeleter>;
 
 // A window's device context from GetDC, released to its window.
 class WindowDC {

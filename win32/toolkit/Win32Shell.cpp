@@ -74,6 +74,18 @@ std::wstring TargetForLink(const std::wstring& path) {
   return shortPath.empty() ? path : shortPath;
 }
 
+// Hands the address, in the ANSI code page, to whatever the system opens it
+// with: no parameters, the window shown normally; the result is not examined.
+void OpenAddress(WindowHandle owner, const char* verb, std::string_view address,
+                 std::string_view folder) {
+  const auto execute = SystemFunction<decltype(&::ShellExecuteA)>(L"shell32.dll", "ShellExecuteA");
+  if (execute == nullptr) return;
+  // The shell may hand the address to COM-based handlers.
+  (void)Com();
+  execute(reinterpret_cast<HWND>(owner), verb, Utf8ToAnsi(address).c_str(), "",
+          Utf8ToAnsi(folder).c_str(), static_cast<int>(ShowCommand::Normal));
+}
+
 }  // namespace
 
 std::optional<std::string> Win32Shell::DesktopFolder() {
@@ -126,14 +138,16 @@ void Win32Shell::WriteLink(const ShellLink& link) {
   file->Save(path.c_str(), TRUE);
 }
 
-void Win32Shell::OpenAddress(WindowHandle owner, std::string_view operation,
-                             std::string_view address, std::string_view folder) {
-  const auto execute = SystemFunction<decltype(&::ShellExecuteA)>(L"shell32.dll", "ShellExecuteA");
-  if (execute == nullptr) return;
-  // The shell may hand the address to COM-based handlers.
-  (void)Com();
-  execute(reinterpret_cast<HWND>(owner), Utf8ToAnsi(operation).c_str(), Utf8ToAnsi(address).c_str(),
-          "", Utf8ToAnsi(folder).c_str(), static_cast<int>(ShowCommand::Normal));
+void Win32Shell::OpenWebPage(WindowHandle owner, std::string_view address,
+                             std::string_view folder) {
+  OpenAddress(owner, "open", address, folder);
+}
+
+void Win32Shell::WriteMail(WindowHandle owner, std::string_view mailtoAddress,
+                           std::string_view folder) {
+  // Deliberate quirk: a capital O, unlike the web page's verb, as the
+  // program has always sent it.
+  OpenAddress(owner, "Open", mailtoAddress, folder);
 }
 
 }  // namespace ilvorande

@@ -1,5 +1,6 @@
-// The shell's own link object, desktop folder, environment expansion and
-// opening of addresses, all in UTF-16 so that any path survives.
+// The shell's own link object, desktop folder and environment expansion, in
+// UTF-16 so that any path survives; addresses are opened through
+// ShellExecuteA, in the ANSI code page.
 #pragma once
 
 #include "core/toolkit/Shell.h"
@@ -11,8 +12,9 @@ class Win32Shell final : public Shell {
   std::optional<std::string> DesktopFolder() override;
   std::optional<std::string> ExpandEnvironment(std::string_view text) override;
   void WriteLink(const ShellLink& link) override;
-  void OpenAddress(WindowHandle owner, std::string_view operation, std::string_view address,
-                   std::string_view folder) override;
+  void OpenWebPage(WindowHandle owner, std::string_view address, std::string_view folder) override;
+  void WriteMail(WindowHandle owner, std::string_view mailtoAddress,
+                 std::string_view folder) override;
 };
 
 }  // namespace ilvorande

@@ -1,0 +1,97 @@
+#include "SystemCalls.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+extern "C" decltype(&::GetProcAddress) __real___imp_GetProcAddress;
+
+namespace ilvorande::win32test {
+namespace {
+
+std::string Quoted(const char* text) {
+  return text == nullptr ? "NULL" : "\"" + std::string(text) + "\"";
+}
+
+std::string Quoted(const wchar_t* text) {
+  char utf8[512] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+  return Quoted(utf8);
+}
+
+unsigned long long Handle(void* handle) {
+  return reinterpret_cast<ULONG_PTR>(handle);
+}
+
+// As a system fills it: a full-size header, the fields it filled, a refresh rate.
+BOOL WINAPI RecordEnumeration(LPCSTR device, DWORD mode, DEVMODEA* record) {
+  calls.push_back(Printed("EnumDisplaySettingsA(%s, %lu)", Quoted(device).c_str(), mode));
+  *record = DEVMODEA{};
+  record->dmSize = sizeof(DEVMODEA);
+  record->dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+  record->dmDisplayFrequency = 75;
+  return TRUE;
+}
+
+LONG WINAPI RecordChange(DEVMODEA* record, DWORD flags) {
+  calls.push_back(
+      Printed("ChangeDisplaySettingsA(%lu x %lu x %lu, fields %#lx, size %u, %lu Hz, flags %lu)",
+              record->dmPelsWidth, record->dmPelsHeight, record->dmBitsPerPel, record->dmFields,
+              record->dmSize, record->dmDisplayFrequency, flags));
+  if (displayAnswers.empty()) return DISP_CHANGE_SUCCESSFUL;
+  const long answer = displayAnswers.front();
+  displayAnswers.pop_front();
+  return answer;
+}
+
+LRESULT WINAPI RecordMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  calls.push_back(Printed("SendMessageA(%#llx, %#x, %llu, %#llx)", Handle(window), message,
+                          static_cast<unsigned long long>(wParam),
+                          static_cast<unsigned long long>(lParam)));
+  return 0;
+}
+
+// Never the real one: under Wine it ends the Wine session.
+BOOL WINAPI RecordExit(UINT flags, DWORD reason) {
+  calls.push_back(Printed("ExitWindowsEx(%u, %lu)", flags, reason));
+  return TRUE;
+}
+
+int WINAPI RecordMessageBox(HWND, LPCWSTR text, LPCWSTR title, UINT style) {
+  calls.push_back(
+      Printed("MessageBoxW(%s, %s, %#x)", Quoted(text).c_str(), Quoted(title).c_str(), style));
+  return pressedButton;
+}
+
+HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                    LPCSTR folder, INT show) {
+  calls.push_back(Printed("ShellExecuteA(%#llx, %s, %s, %s, %s, %d)", Handle(owner),
+                          Quoted(verb).c_str(), Quoted(file).c_str(), Quoted(parameters).c_str(),
+                          Quoted(folder).c_str(), show));
+  constexpr INT_PTR Opened = 42;  // above 32: success
+  return reinterpret_cast<HINSTANCE>(Opened);
+}
+
+// shell32's ShellExecuteA is ours; every other function is the system's.
+FARPROC WINAPI LookUp(HMODULE module, LPCSTR name) {
+  const bool byName = HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0;
+  if (byName && std::strcmp(name, "ShellExecuteA") == 0 &&
+      module == GetModuleHandleW(L"shell32.dll")) {
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordShellExecute));
+  }
+  return __real___imp_GetProcAddress(module, name);
+}
+
+}  // namespace
+}  // namespace ilvorande::win32test
+
+// What the import slots of the wrapped functions hold instead of the system's.
+extern "C" {
+using namespace ilvorande::win32test;
+decltype(&::EnumDisplaySettingsA) __wrap___imp_EnumDisplaySettingsA = &RecordEnumeration;
+decltype(&::ChangeDisplaySettingsA) __wrap___imp_ChangeDisplaySettingsA = &RecordChange;
+decltype(&::SendMessageA) __wrap___imp_SendMessageA = &RecordMessage;
+decltype(&::ExitWindowsEx) __wrap___imp_ExitWindowsEx = &RecordExit;
+decltype(&::MessageBoxW) __wrap___imp_MessageBoxW = &RecordMessageBox;
+decltype(&::GetProcAddress) __wrap___imp_GetProcAddress = &LookUp;
+}

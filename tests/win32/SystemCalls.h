@@ -1,0 +1,35 @@
+// The system calls that the Win32 layer makes, recorded instead of made. The
+// test executable is linked with ld's --wrap on their import slots
+// (__imp_Name), so every call of the layer's own files lands here;
+// ShellExecuteA, which the layer looks up at run time, is handed out by a
+// wrapped GetProcAddress.
+#pragma once
+
+#include <cstdio>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace ilvorande::win32test {
+
+// One line per call, "Function(arguments)", in the order made.
+inline std::vector<std::string> calls;
+// What the system answers, in order: ChangeDisplaySettingsA's result codes
+// (successful once none is left) and the button pressed in MessageBoxW.
+inline std::deque<long> displayAnswers;
+inline int pressedButton = 0;
+
+inline void ForgetCalls() {
+  calls.clear();
+  displayAnswers.clear();
+  pressedButton = 0;
+}
+
+template <typename... Values>
+std::string Printed(const char* format, Values... values) {
+  char text[512];
+  std::snprintf(text, sizeof text, format, values...);
+  return text;
+}
+
+}  // namespace ilvorande::win32test
