@@ -6,17 +6,6 @@ namespace {
 
 class CommandLine : public ProgramTest {};
 
-TEST_F(CommandLine, SlashFourFSwitchesAndEndsWithoutShowingAWindow) {
-  program_.emplace(L"/4F");
-  std::vector<Window> shown;
-  // A window shown even briefly is a fault.
-  WaitUntil([&] { return !(shown = program_->Windows()).empty() || !program_->Running(); });
-  EXPECT_TRUE(shown.empty()) << "a window showed: " << shown[0].ClassName();
-  EXPECT_EQ(program_->WaitForExit(), 0u) << "exit status";
-  EXPECT_EQ(ScreenSize(), (Size{1024, 768}));
-  EXPECT_EQ(XrandrSize(), (Size{1024, 768})) << "the X server's mode";
-}
-
 // Whatever the shortcut that started it says: "/4M" minimised, "/4" normal.
 TEST_F(CommandLine, SwitchesThenShowsMinimisedWithMAndNormalWithout) {
   for (const auto& [arguments, show, minimised] :
@@ -42,7 +31,7 @@ TEST_F(CommandLine, WordWithoutMarkerOrDigitShowsTheHelpTwiceAsTheButtonDoes) {
       EXPECT_FALSE(Control(MainControl::RestoreButton).Enabled()) << "nothing was switched";
       ASSERT_TRUE(Control(MainControl::HelpButton).Click());
     }
-    texts.push_back(AnswerMessageBox(L"Ilvorande", BoxIcon::Information, [&] {
+    texts.push_back(AnswerMessageBox(L"Ilvorande", [&] {
       EXPECT_EQ(program_->Windows(MainWindowClassName).size(), shown == 3 ? 1u : 0u);
     }));
   }

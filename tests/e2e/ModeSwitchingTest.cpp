@@ -58,11 +58,6 @@ TEST_F(ModeSwitching, CtrlZRestoresWhereverTheFocusIsOnceAModeWasSwitched) {
   EXPECT_EQ(Control(HeightBox).Text(), L"600") << "the typing stays";
 }
 
-TEST_F(ModeSwitching, TypedModeIgnoresBlanksAndRoundsFractions) {
-  ASSERT_NO_FATAL_FAILURE(TypeMode(L" 800 ", L"600.4"));
-  ASSERT_NO_FATAL_FAILURE(ClickAndExpectMode(ModeButton(8), Size{800, 600}));
-}
-
 TEST_F(ModeSwitching, CloseBoxOrQuitterEndsTheProgramAndKeepsTheMode) {
   for (const bool quitter : {false, true}) {
     SCOPED_TRACE(quitter ? "Quitter" : "close box");

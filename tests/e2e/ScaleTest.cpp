@@ -18,15 +18,12 @@ const std::map<UINT, std::pair<Size, Size>> ClientSizes{{96, {{260, 491}, {428, 
 const Font DefaultFont{L"MS Sans Serif", 8.25};
 
 SIZE TextSize(const std::wstring& text, const Font& font, UINT dpi) {
-  const OwnedGdi handle(CreateFontW(-std::lround(font.points * dpi / 72), 0, 0, 0, FW_NORMAL, FALSE,
-                                    font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                                    font.face));
-  const ScreenDc dc(GetDC(nullptr));
-  const HGDIOBJ previous = SelectObject(dc.get(), handle.get());
+  const OwnedGdi handle = MakeFont(font, dpi);
   SIZE size{};
-  GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc.get(), previous);
+  Draw(1, 1, 0, [&](HDC dc) {
+    SelectObject(dc, handle.get());
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  });
   return size;
 }
 

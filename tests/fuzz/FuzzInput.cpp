@@ -103,19 +103,7 @@ void CheckStartUp(const Input& input) {
   if (input.fields[0].empty()) Require(system.messages.empty() && !pressed);
   if (!pressed) Require(goesOn && !view.minimized && system.switches.empty());
   Require(goesOn == system.exitCodes.empty() && goesOn != view.closed);
-  if (!goesOn) return;
-  Require(!view.texts[MainControl::ModeInForce].empty());
-
-  view.texts[MainControl::WidthBox] = input.fields[1];
-  view.texts[MainControl::HeightBox] = input.fields[2];
-  const auto before = system.switches.size();
-  window.ModeButtonClicked(8);
-  const auto width = ConvertCustomNumber(input.fields[1], input.fields[3]);
-  Require(system.switches.size() == before + (width ? 1 : 0));
-  if (width) {
-    const auto height = ConvertCustomNumber(input.fields[2], input.fields[3]).value_or(0);
-    Require(system.switches.back().width == *width && system.switches.back().height == height);
-  }
+  if (goesOn) Require(!view.texts[MainControl::ModeInForce].empty());
 }
 
 }  // namespace

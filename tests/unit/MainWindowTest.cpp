@@ -23,25 +23,6 @@ struct Harness {
   }
 };
 
-TEST(StartUp, ShowsTheModeInForceAndEveryPresetCaption) {
-  Harness h;
-  h.system.screen = {1280, 1024};
-  EXPECT_TRUE(h.window.Load());
-
-  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1280 X 1024");
-  EXPECT_EQ(h.Text(MainControl::WidthBox), "1280");
-  EXPECT_EQ(h.Text(MainControl::HeightBox), "1024");
-  const std::map<int, std::string> captions{
-      {0, "1600 x 1200"}, {1, "1400 x 1050"}, {2, "1280 x 960"},
-      {3, "1152 x 864"},  {4, "1024 x 768"},  {5, "800 x 600"},
-      {6, "640 x 480"},   {7, "1280 x 1024"}, {9, "1280 x 800"}};
-  for (const auto& [index, caption] : captions) EXPECT_EQ(h.Text(ModeButton(index)), caption);
-  EXPECT_TRUE(h.view.quitShowsIcon);
-  EXPECT_FALSE(h.RestoreEnabled());
-  EXPECT_TRUE(h.system.messages.empty());
-  EXPECT_TRUE(h.system.switches.empty());
-}
-
 TEST(ModeButtons, ShowTheNewModeAndOfferToRestoreTheFirstOne) {
   Harness h;
   h.system.depth = 16;
@@ -138,7 +119,6 @@ TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
       {"/4", 0, to1024, false, false},
       {"/4M", 0, to1024, true, false},
       {"/4F", 0, to1024, std::nullopt, true},
-      {"/4F ", 0, to1024, std::nullopt, true},
       {"\\4f", 0, to1024, std::nullopt, true},
       {"/4F''", 0, to1024, std::nullopt, true},
       {"/4F'", 0, to1024, std::nullopt, false},

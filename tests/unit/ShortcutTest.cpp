@@ -7,21 +7,6 @@
 namespace ilvorande::testing {
 namespace {
 
-TEST(DesktopLink, StartsThisProgramOnThePresetAndEnds) {
-  FakeSystem system;
-  MakeShortcutForButton(system, system, 4);
-  ASSERT_EQ(system.links.size(), 1u);
-  const ShellLink& link = system.links[0];
-  EXPECT_EQ(link.path, "C:\\Users\\Zoë\\Desktop\\Ilvorande en 1024 x 768.lnk");
-  EXPECT_EQ(link.target, "C:\\Programmes\\Ilvorande\\Ilvorande.exe");
-  EXPECT_EQ(link.arguments, "/4F");
-  EXPECT_EQ(link.workingFolder, "C:\\Programmes\\Ilvorande");
-  EXPECT_EQ(static_cast<int>(link.show), 4);
-  EXPECT_EQ(link.description, "Ilvorande en 1024 x 768");
-  EXPECT_EQ(link.iconFile, "C:\\Programmes\\Ilvorande\\Ilvorande.exe");
-  EXPECT_EQ(link.iconIndex, 0);
-}
-
 TEST(DesktopLink, FolderReferencesAreExpandedAndADriveRootKeepsOneSeparator) {
   FakeSystem system;
   system.appFolder = "%SystemRoot%\\Outils";
