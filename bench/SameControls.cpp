@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "ReferenceWindow.h"
 #include "core/mainwindow/MainLayout.h"
 #include "win32/toolkit/DpiScale.h"
 #include "win32/toolkit/Win32Text.h"
@@ -45,30 +46,14 @@ ChildClass ClassOf(ControlKind kind) {
   }
 }
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = L"BenchSameControls";
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  RegisterClassW(&windowClass);
-
   const DpiScale scale = DpiScale::OfWindow(nullptr);
   const SIZE outer =
       scale.OuterSize(MainLayout.clientWidth, MainLayout.clientHeight, WindowStyle, 0);
-  const HWND window =
-      CreateWindowExW(0, windowClass.lpszClassName, L"Same controls", WindowStyle, CW_USEDEFAULT,
-                      CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance, nullptr);
+  const HWND window = bench::CreateReferenceWindow(instance, L"BenchSameControls", L"Same controls",
+                                                   WindowStyle, outer);
 
   const FontSpec& design = MainLayout.fonts[main_layout::Default];
   const HFONT font =
@@ -85,13 +70,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
 
-  ShowWindow(window, showCommand);
-  UpdateWindow(window);
-  MSG message{};
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  const int status = bench::ShowAndRun(window, showCommand);
   DeleteObject(font);
-  return 0;
+  return status;
 }
