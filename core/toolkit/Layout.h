@@ -70,10 +70,6 @@ struct ControlLayout {
   Pointer pointer = Pointer::Arrow;
 };
 
-constexpr bool TakesFocus(ControlKind kind) {
-  return kind != ControlKind::Label && kind != ControlKind::Picture;
-}
-
 constexpr bool ShowsText(ControlKind kind) {
   return kind == ControlKind::Label || kind == ControlKind::Link;
 }

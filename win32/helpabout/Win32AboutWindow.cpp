@@ -20,13 +20,11 @@ constexpr DWORD AboutExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // SS_NOTIFY makes a label clickable, and opaque to the pointer.
 constexpr ControlStyles AboutControlStyles{BS_PUSHBUTTON, SS_NOTIFY};
 
-// Where each pointer picture points; the icon files carry no hot spot.
-constexpr POINT WebPointerHotSpot{PointerLinkHotSpot.x, PointerLinkHotSpot.y};
-constexpr POINT MailPointerHotSpot{PointerMailHotSpot.x, PointerMailHotSpot.y};
 constexpr int PointerSize = 32;
 
-// A pointer made from an icon picture, pointing at hotSpot.
-UniqueIcon MakePointer(HINSTANCE instance, int resource, POINT hotSpot) {
+// A pointer made from an icon picture, pointing at hotSpot: the icon files
+// carry none, so it comes from make_icons.py, which drew them.
+UniqueIcon MakePointer(HINSTANCE instance, int resource, HotSpot hotSpot) {
   const UniqueIcon picture(static_cast<HICON>(
       LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, PointerSize, PointerSize, 0)));
   ICONINFO info{};
@@ -71,8 +69,8 @@ Win32AboutWindow::Win32AboutWindow(HINSTANCE instance, HWND owner, Toolkit& tool
       owner_(owner),
       scale_(DpiScale::OfWindow(owner)),
       behaviour_(*this, toolkit, shell),
-      webPointer_(MakePointer(instance, IDI_POINTER_LINK, WebPointerHotSpot)),
-      mailPointer_(MakePointer(instance, IDI_POINTER_MAIL, MailPointerHotSpot)) {}
+      webPointer_(MakePointer(instance, IDI_POINTER_LINK, PointerLinkHotSpot)),
+      mailPointer_(MakePointer(instance, IDI_POINTER_MAIL, PointerMailHotSpot)) {}
 
 Win32AboutWindow::~Win32AboutWindow() {
   if (window_ != nullptr) DestroyWindow(window_);

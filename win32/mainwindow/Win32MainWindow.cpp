@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/mainwindow/MainLayout.h"
 #include "core/mainwindow/MainWindow.h"

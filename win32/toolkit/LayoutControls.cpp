@@ -10,7 +10,7 @@ namespace ilvorande {
 
 namespace {
 
-HWND CreateControl(HWND parent, const ControlLayout& control, const ControlState& state,
+void CreateControl(HWND parent, const ControlLayout& control, const ControlState& state,
                    const ControlStyles& styles, HFONT font, const DpiScale& scale) {
   constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   const wchar_t* className = L"STATIC";
@@ -54,7 +54,6 @@ HWND CreateControl(HWND parent, const ControlLayout& control, const ControlState
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (control.kind == ControlKind::Link) MakeKeyboardLink(child);
-  return child;
 }
 
 void FitLabelToText(HWND label) {
