@@ -1,4 +1,5 @@
-# Cross-compiling the Windows program with MinGW-w64 (posix threads variant).
+# Cross-compiling the Windows program with MinGW-w64 (the variant that
+# scripts/deps.sh installs).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

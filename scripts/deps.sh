@@ -9,7 +9,9 @@ packages=(
     # native build and unit tests (sanitizers, libFuzzer)
     cmake ninja-build make g++ clang libclang-rt-14-dev
     googletest libgtest-dev libgmock-dev python3
-    # Windows build: MinGW-w64 with POSIX threads (std::thread, std::mutex)
+    # Windows build: MinGW-w64, its POSIX-threads variant. The program runs one
+    # thread and would build with either; its size and its reproducible bytes
+    # are those of this one.
     g++-mingw-w64-x86-64-posix
     # Wine, 64-bit only: no i386 architecture is needed for a 64-bit program
     wine wine64

@@ -1,7 +1,8 @@
 // Feeds arbitrary command lines and typed-in sizes to the code that reads
 // them, and checks the properties that every input must keep. The pure
 // readers take every input; the whole start-up, with the system in memory,
-// takes one input in WholeStartUpShare, as it costs far more.
+// takes only the inputs whose length is a multiple of StartUpLengthDivisor,
+// as it costs far more.
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -12,7 +13,7 @@
 
 #include "core/mainwindow/CommandLine.h"
 #include "core/mainwindow/CustomNumber.h"
-#include "core/mainwindow/MainWindow.h"
+#include "core/mainwindow/MainWindowBehaviour.h"
 #include "tests/fakes/FakeSystem.h"
 #include "tests/fakes/FakeViews.h"
 
@@ -21,7 +22,7 @@ using namespace ilvorande::testing;
 
 namespace {
 
-constexpr unsigned WholeStartUpShare = 16;
+constexpr unsigned StartUpLengthDivisor = 16;
 
 void Require(bool condition) {
   if (!condition) std::abort();
@@ -94,8 +95,8 @@ void CheckStartUp(const Input& input) {
   system.commandLine = input.fields[0];
   system.decimalSeparator = input.fields[3];
   FakeMainView view;
-  MainWindow window(view, system, system, system);
-  const bool goesOn = window.Load();
+  MainWindowBehaviour behaviour(view, system, system, system);
+  const bool goesOn = behaviour.Load();
 
   Require(system.messages.size() <= 2);
   Require(system.switches.size() <= 1);
@@ -116,6 +117,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)ConvertCustomNumber(input.fields[1], input.fields[3]);
   (void)ConvertCustomNumber(input.fields[2], input.fields[3]);
   CheckWrittenNumbers(input.fields[1], input.fields[3]);
-  if (size % WholeStartUpShare == 0) CheckStartUp(input);
+  if (size % StartUpLengthDivisor == 0) CheckStartUp(input);
   return 0;
 }

@@ -1,7 +1,7 @@
 // The command-line help and the About window's behaviour.
 #include <gtest/gtest.h>
 
-#include "core/helpabout/AboutWindow.h"
+#include "core/helpabout/AboutBehaviour.h"
 #include "core/helpabout/CommandHelp.h"
 #include "tests/fakes/FakeSystem.h"
 #include "tests/fakes/FakeViews.h"
@@ -32,7 +32,7 @@ TEST(CommandHelp, ExplainsEveryPresetLargestFirst) {
 struct AboutHarness {
   FakeSystem system;
   FakeAboutView view;
-  AboutWindow about{view, system, system};
+  AboutBehaviour about{view, system, system};
 };
 
 // The running program's own version, whatever it is.

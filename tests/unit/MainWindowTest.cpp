@@ -2,7 +2,7 @@
 // commands, against the system and the window in memory.
 #include <gtest/gtest.h>
 
-#include "core/mainwindow/MainWindow.h"
+#include "core/mainwindow/MainWindowBehaviour.h"
 #include "tests/fakes/FakeSystem.h"
 #include "tests/fakes/FakeViews.h"
 
@@ -12,7 +12,7 @@ namespace {
 struct Harness {
   FakeSystem system;
   FakeMainView view;
-  MainWindow window{view, system, system, system};
+  MainWindowBehaviour behaviour{view, system, system, system};
 
   std::string Text(MainControl control) { return view.texts[control]; }
   bool RestoreEnabled() const { return view.enabled.contains(MainControl::RestoreButton); }
@@ -26,19 +26,19 @@ struct Harness {
 TEST(ModeButtons, ShowTheNewModeAndOfferToRestoreTheFirstOne) {
   Harness h;
   h.system.depth = 16;
-  h.window.Load();
-  h.window.ModeButtonClicked(5);
+  h.behaviour.Load();
+  h.behaviour.ModeButtonClicked(5);
   EXPECT_EQ(h.system.switches, (std::vector<ModeRequest>{{800, 600, 16}}));
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "800 X 600");
   EXPECT_TRUE(h.RestoreEnabled());
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
 
-  h.window.ModeButtonClicked(4);
+  h.behaviour.ModeButtonClicked(4);
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
 
   h.system.depth = 24;
-  for (int press = 0; press < 2; ++press) h.window.RestoreClicked();
+  for (int press = 0; press < 2; ++press) h.behaviour.RestoreClicked();
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1600 X 1200");
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
   EXPECT_EQ(h.system.switches.back(), (ModeRequest{1600, 1200, 24}));
@@ -64,10 +64,10 @@ TEST(ModeButtons, TheCustomButtonSwitchesToTheTypedSize) {
   };
   for (const auto& c : cases) {
     Harness h;
-    h.window.Load();
+    h.behaviour.Load();
     h.view.texts[MainControl::WidthBox] = c.width;
     h.view.texts[MainControl::HeightBox] = c.height;
-    h.window.ModeButtonClicked(8);
+    h.behaviour.ModeButtonClicked(8);
     const auto expected =
         c.request ? std::vector<ModeRequest>{*c.request} : std::vector<ModeRequest>{};
     EXPECT_EQ(h.system.switches, expected) << '"' << c.width << "\" x \"" << c.height << '"';
@@ -78,15 +78,15 @@ TEST(ModeButtons, TheCustomButtonSwitchesToTheTypedSize) {
 
 TEST(ShortcutOption, TickedTheButtonsWriteLinksInsteadOfSwitching) {
   Harness h;
-  h.window.Load();
+  h.behaviour.Load();
   h.view.optionTicked = true;
-  h.window.ShortcutOptionChanged();
+  h.behaviour.ShortcutOptionChanged();
   EXPECT_EQ(h.Text(ModeButton(4)), "Raccourci pour 1024 x 768");
   EXPECT_EQ(h.Text(ModeButton(9)), "Raccourci pour 1280 x 800");
   EXPECT_EQ(h.Text(ModeButton(8)), "");  // the custom button keeps its own caption
 
-  h.window.ModeButtonClicked(4);
-  h.window.ModeButtonClicked(8);
+  h.behaviour.ModeButtonClicked(4);
+  h.behaviour.ModeButtonClicked(8);
   EXPECT_TRUE(h.system.switches.empty());
   ASSERT_EQ(h.system.links.size(), 1u);
   EXPECT_EQ(
@@ -98,9 +98,9 @@ TEST(ShortcutOption, TickedTheButtonsWriteLinksInsteadOfSwitching) {
   // The mode saved by the first press, before any switch, is what restore offers.
   h.system.screen = {800, 600};
   h.view.optionTicked = false;
-  h.window.ShortcutOptionChanged();
+  h.behaviour.ShortcutOptionChanged();
   EXPECT_EQ(h.Text(ModeButton(4)), "1024 x 768");
-  h.window.ModeButtonClicked(6);
+  h.behaviour.ModeButtonClicked(6);
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
 }
 
@@ -141,7 +141,7 @@ TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
   for (const auto& c : cases) {
     Harness h;
     h.system.commandLine = c.commandLine;
-    const bool goesOn = h.window.Load();
+    const bool goesOn = h.behaviour.Load();
     SCOPED_TRACE(std::string("command line \"") + c.commandLine + '"');
     EXPECT_EQ(h.HelpsShown(), c.helps);
     const auto expected =
@@ -159,7 +159,7 @@ TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
 TEST(CommandLine, RestoreOffersTheModeBeforeTheStartUpSwitch) {
   Harness h;
   h.system.commandLine = "/4";
-  h.window.Load();
+  h.behaviour.Load();
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
   EXPECT_EQ(h.Text(MainControl::WidthBox), "1024");
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");

@@ -71,7 +71,7 @@ void EnableShutdownPrivilege() {
 }  // namespace
 
 std::int32_t Win32DisplaySettings::CurrentDepth() {
-  const DisplayDC display(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+  const CreatedDC display(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
   return GetDeviceCaps(display.get(), BITSPIXEL);
 }
 

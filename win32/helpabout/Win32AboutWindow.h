@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/helpabout/AboutWindow.h"
+#include "core/helpabout/AboutBehaviour.h"
 #include "win32/toolkit/DpiScale.h"
 #include "win32/toolkit/FocusMemory.h"
 #include "win32/toolkit/ScopedWin.h"
@@ -44,7 +44,7 @@ class Win32AboutWindow final : public AboutView {
   HWND owner_;
   HWND window_ = nullptr;
   DpiScale scale_;
-  AboutWindow behaviour_;
+  AboutBehaviour behaviour_;
   std::vector<UniqueFont> fonts_;
   UniqueIcon programIcon_;
   UniqueIcon webPointer_, mailPointer_;

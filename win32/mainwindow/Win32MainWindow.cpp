@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "core/mainwindow/MainLayout.h"
-#include "core/mainwindow/MainWindow.h"
+#include "core/mainwindow/MainWindowBehaviour.h"
 #include "win32/helpabout/Win32AboutWindow.h"
 #include "win32/toolkit/ButtonLook.h"
 #include "win32/toolkit/OwnedWindow.h"

@@ -20,7 +20,7 @@
 
 namespace ilvorande {
 
-class MainWindow;
+class MainWindowBehaviour;
 class Shell;
 class Toolkit;
 
@@ -36,7 +36,7 @@ class Win32MainWindow final : public MainWindowView {
   Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
   // Where the window's events go.
-  void Attach(MainWindow& behaviour) { behaviour_ = &behaviour; }
+  void Attach(MainWindowBehaviour& behaviour) { behaviour_ = &behaviour; }
   // Creates the real window from the values that start-up left, and shows it
   // in the state start-up asked for.
   bool Show(int showCommand);
@@ -72,7 +72,7 @@ class Win32MainWindow final : public MainWindowView {
   HINSTANCE instance_;
   Toolkit& toolkit_;
   Shell& shell_;
-  MainWindow* behaviour_ = nullptr;
+  MainWindowBehaviour* behaviour_ = nullptr;
   // The controls before the window exists.
   std::map<int, ControlState> pending_;
   HWND window_ = nullptr;

@@ -2,7 +2,7 @@
 // for the user.
 #include <windows.h>
 
-#include "core/mainwindow/MainWindow.h"
+#include "core/mainwindow/MainWindowBehaviour.h"
 #include "win32/display/Win32DisplaySettings.h"
 #include "win32/mainwindow/Win32MainWindow.h"
 #include "win32/toolkit/Win32MessageLoop.h"
@@ -16,7 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
   ilvorande::Win32Shell shell;
   const auto window = ilvorande::Win32MainWindow::Create(instance, toolkit, shell);
   if (!window) return 1;
-  ilvorande::MainWindow behaviour(*window, display, toolkit, shell);
+  ilvorande::MainWindowBehaviour behaviour(*window, display, toolkit, shell);
   window->Attach(behaviour);
 
   if (!behaviour.Load()) return 0;

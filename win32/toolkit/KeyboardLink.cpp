@@ -4,6 +4,7 @@
 
 #include "win32/toolkit/ScopedWin.h"
 #include "win32/toolkit/TextExtent.h"
+#include "win32/toolkit/Win32Text.h"
 
 namespace ilvorande {
 

@@ -20,7 +20,7 @@ void CreateControl(HWND parent, const ControlLayout& control, const ControlState
   switch (control.kind) {
     case ControlKind::Button:
       className = L"BUTTON";
-      style |= WS_TABSTOP | styles.button;
+      style |= WS_TABSTOP | styles.pushButton;
       break;
     case ControlKind::CheckBox:
       className = L"BUTTON";
@@ -33,7 +33,7 @@ void CreateControl(HWND parent, const ControlLayout& control, const ControlState
       exStyle = WS_EX_CLIENTEDGE;
       break;
     case ControlKind::Label:
-      style |= styles.label | SS_NOPREFIX | alignment;
+      style |= styles.staticControl | SS_NOPREFIX | alignment;
       break;
     case ControlKind::Link:
       // SS_NOTIFY: a click reaches the window, and the pointer stops here.
@@ -41,7 +41,7 @@ void CreateControl(HWND parent, const ControlLayout& control, const ControlState
       break;
     case ControlKind::Picture:
       // An icon static takes the picture's own size: the picture is never scaled.
-      style |= styles.label | SS_ICON;
+      style |= styles.staticControl | SS_ICON;
       break;
   }
   // A label that sizes itself to its text is made at that size at once.

@@ -15,10 +15,11 @@
 
 namespace ilvorande {
 
-// The styles that a window adds for its push buttons and its labels.
+// The styles that a window adds for its push buttons and its static controls.
 struct ControlStyles {
-  DWORD button;
-  DWORD label;
+  DWORD pushButton;
+  // Labels and pictures alike: both are STATIC controls.
+  DWORD staticControl;
 };
 
 // What a control holds when it is made.

@@ -36,8 +36,7 @@ using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
 struct CreatedDCDeleter {
   void operator()(HDC dc) const { DeleteDC(dc); }
 };
-using DisplayDC = std::unique_ptr<std::remove_pointer_t<HDC>, CreatedDCDeleter>;
-using MemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, CreatedDCDeleter>;
+using CreatedDC = std::unique_ptr<std::remove_pointer_t<HDC>, CreatedDCDeleter>;
 
 // A window's device context from GetDC, released to its window.
 class WindowDC {
@@ -68,14 +67,16 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
-// A COM interface, released at the end of its owner's life.
+// One reference to a COM interface, filled by the call that hands it out
+// and released at the end of the owner's scope; it is never copied, moved or
+// shared (unlike the Windows library's ComPtr).
 template <typename Interface>
-class ComPtr {
+class ScopedComReference {
  public:
-  ComPtr() = default;
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  ~ComPtr() {
+  ScopedComReference() = default;
+  ScopedComReference(const ScopedComReference&) = delete;
+  ScopedComReference& operator=(const ScopedComReference&) = delete;
+  ~ScopedComReference() {
     if (pointer_ != nullptr) pointer_->Release();
   }
   Interface* operator->() const { return pointer_; }

@@ -1,4 +1,4 @@
-// Texts of windows and the room that they take.
+// The room that texts take.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,5 @@ namespace ilvorande {
 // The size of a text on one line in a font; of a control's text in its own.
 SIZE TextExtent(HFONT font, std::wstring_view text);
 SIZE TextExtent(HWND control);
-
-std::wstring WindowText(HWND window);
 
 }  // namespace ilvorande

@@ -118,8 +118,8 @@ std::optional<std::string> Win32Shell::ExpandEnvironment(std::string_view text) 
 // Each value that fails is left out and the rest goes on; nothing is reported.
 void Win32Shell::WriteLink(const ShellLink& link) {
   const auto create = Com().createInstance;
-  ComPtr<IShellLinkW> shellLink;
-  ComPtr<IPersistFile> file;
+  ScopedComReference<IShellLinkW> shellLink;
+  ScopedComReference<IPersistFile> file;
   if (create == nullptr ||
       FAILED(create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                     shellLink.out())) ||

@@ -37,4 +37,11 @@ std::string Utf8ToAnsi(std::string_view text) {
   return FromWide(CP_ACP, Utf8ToWide(text));
 }
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 }  // namespace ilvorande

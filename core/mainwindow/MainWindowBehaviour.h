@@ -11,9 +11,10 @@
 
 namespace ilvorande {
 
-class MainWindow {
+class MainWindowBehaviour {
  public:
-  MainWindow(MainWindowView& view, DisplaySettings& display, Toolkit& toolkit, Shell& shell)
+  MainWindowBehaviour(MainWindowView& view, DisplaySettings& display, Toolkit& toolkit,
+                      Shell& shell)
       : view_(view), display_(display), toolkit_(toolkit), shell_(shell) {}
 
   // Before the window first shows: the command line, then the mode in force.

@@ -1,4 +1,4 @@
-#include "core/helpabout/AboutWindow.h"
+#include "core/helpabout/AboutBehaviour.h"
 
 #include <string>
 
@@ -6,14 +6,14 @@
 
 namespace ilvorande {
 
-void AboutWindow::Load() {
+void AboutBehaviour::Load() {
   view_.ShowProgramIcon();
   const AppVersion version = toolkit_.Version();
   view_.SetText(AboutControl::Version,
                 " V" + std::to_string(version.major) + "." + std::to_string(version.minor));
 }
 
-void AboutWindow::Clicked(AboutControl control) {
+void AboutBehaviour::Clicked(AboutControl control) {
   switch (control) {
     case AboutControl::Picture:
     case AboutControl::WebAddress:
@@ -30,12 +30,12 @@ void AboutWindow::Clicked(AboutControl control) {
   }
 }
 
-void AboutWindow::OpenWebPage() {
+void AboutBehaviour::OpenWebPage() {
   shell_.OpenWebPage(view_.Handle(), std::string(AuthorWebPage) + "/", toolkit_.AppFolder());
 }
 
 // The blank of the subject stays a blank: escaping is the mail program's business.
-void AboutWindow::OpenMail() {
+void AboutBehaviour::OpenMail() {
   const AppVersion version = toolkit_.Version();
   const std::string mail = "mailto:" + std::string(AuthorEmail) +
                            "?subject=" + toolkit_.AppBaseName() + " V" +

@@ -7,9 +7,9 @@
 
 namespace ilvorande {
 
-class AboutWindow {
+class AboutBehaviour {
  public:
-  AboutWindow(AboutView& view, Toolkit& toolkit, Shell& shell)
+  AboutBehaviour(AboutView& view, Toolkit& toolkit, Shell& shell)
       : view_(view), toolkit_(toolkit), shell_(shell) {}
 
   // Runs at every opening, before the window shows.

@@ -1,4 +1,4 @@
-#include "core/mainwindow/MainWindow.h"
+#include "core/mainwindow/MainWindowBehaviour.h"
 
 #include <string>
 
@@ -17,7 +17,7 @@ constexpr int ExitSuccess = 0;
 
 }  // namespace
 
-bool MainWindow::Load() {
+bool MainWindowBehaviour::Load() {
   LabelPresetButtons(false);
   if (!RunCommandLine()) return false;
   // Read after any switch of the command line, so they show the mode in force.
@@ -30,7 +30,7 @@ bool MainWindow::Load() {
 }
 
 // A command-line switch is a press of that mode button.
-bool MainWindow::RunCommandLine() {
+bool MainWindowBehaviour::RunCommandLine() {
   const auto request = ParseCommandLine(toolkit_.CommandLine());
   if (!request) return true;
   if (request->helpForMissingMarker) ShowCommandHelp(toolkit_);
@@ -55,7 +55,7 @@ bool MainWindow::RunCommandLine() {
   return true;
 }
 
-void MainWindow::ModeButtonClicked(int index) {
+void MainWindowBehaviour::ModeButtonClicked(int index) {
   if (!savedMode_) savedMode_ = toolkit_.Screen();
   if (view_.MakesShortcuts()) {
     MakeShortcutForButton(shell_, toolkit_, index);
@@ -71,7 +71,7 @@ void MainWindow::ModeButtonClicked(int index) {
 }
 
 // A typed-in width that isn't a number switches nothing, silently.
-void MainWindow::SwitchToButtonMode(int index) {
+void MainWindowBehaviour::SwitchToButtonMode(int index) {
   if (index != CustomModeIndex) {
     if (const auto preset = FindPreset(index)) {
       SwitchDisplayMode(display_, toolkit_, preset->width, preset->height, display_.CurrentDepth());
@@ -87,7 +87,7 @@ void MainWindow::SwitchToButtonMode(int index) {
   if (width) SwitchDisplayMode(display_, toolkit_, *width, height, display_.CurrentDepth());
 }
 
-void MainWindow::RestoreClicked() {
+void MainWindowBehaviour::RestoreClicked() {
   if (!savedMode_) return;
   SwitchDisplayMode(display_, toolkit_, savedMode_->width, savedMode_->height,
                     display_.CurrentDepth());
@@ -95,32 +95,32 @@ void MainWindow::RestoreClicked() {
   ShowModeInForce();
 }
 
-void MainWindow::ShowModeInForce() {
+void MainWindowBehaviour::ShowModeInForce() {
   const ScreenSize screen = toolkit_.Screen();
   view_.SetText(MainControl::ModeInForce,
                 std::to_string(screen.width) + " X " + std::to_string(screen.height));
 }
 
-void MainWindow::HelpClicked() {
+void MainWindowBehaviour::HelpClicked() {
   ShowCommandHelp(toolkit_);
 }
 
-void MainWindow::AboutClicked() {
+void MainWindowBehaviour::AboutClicked() {
   view_.ShowAboutModal();
 }
 
 // The display stays in the mode set last.
-void MainWindow::QuitClicked() {
+void MainWindowBehaviour::QuitClicked() {
   view_.Close();
   toolkit_.EndProcess(ExitSuccess);
 }
 
 // From the keyboard too, so that a button never says one thing and does another.
-void MainWindow::ShortcutOptionChanged() {
+void MainWindowBehaviour::ShortcutOptionChanged() {
   LabelPresetButtons(view_.MakesShortcuts());
 }
 
-void MainWindow::LabelPresetButtons(bool makeShortcuts) {
+void MainWindowBehaviour::LabelPresetButtons(bool makeShortcuts) {
   for (const auto& preset : ModePresets) {
     view_.SetText(ModeButton(preset.index), PresetButtonCaption(preset, makeShortcuts));
   }
