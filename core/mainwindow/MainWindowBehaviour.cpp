@@ -1,6 +1,7 @@
 #include "core/mainwindow/MainWindowBehaviour.h"
 
 #include <string>
+#include <utility>
 
 #include "core/display/ModePresets.h"
 #include "core/display/ModeSwitch.h"
@@ -17,26 +18,25 @@ constexpr int ExitSuccess = 0;
 
 }  // namespace
 
-bool MainWindowBehaviour::Load() {
+void MainWindowBehaviour::Load() {
   LabelPresetButtons(false);
-  if (!RunCommandLine()) return false;
+  RunCommandLine();
   // Read after any switch of the command line, so they show the mode in force.
   ShowModeInForce();
   const ScreenSize screen = toolkit_.Screen();
   view_.SetText(MainControl::WidthBox, std::to_string(screen.width));
   view_.SetText(MainControl::HeightBox, std::to_string(screen.height));
   view_.ShowProgramIconOnQuitButton();
-  return true;
 }
 
 // A command-line switch is a press of that mode button.
-bool MainWindowBehaviour::RunCommandLine() {
+void MainWindowBehaviour::RunCommandLine() {
   const auto request = ParseCommandLine(toolkit_.CommandLine());
-  if (!request) return true;
+  if (!request) return;
   if (request->helpForMissingMarker) ShowCommandHelp(toolkit_);
   if (!request->buttonIndex) {
     ShowCommandHelp(toolkit_);
-    return true;
+    return;
   }
   ModeButtonClicked(*request->buttonIndex);
   switch (request->after) {
@@ -48,11 +48,10 @@ bool MainWindowBehaviour::RunCommandLine() {
       break;
     case AfterSwitch::End:
       QuitClicked();
-      return false;
+      break;
     case AfterSwitch::LeaveState:
       break;
   }
-  return true;
 }
 
 void MainWindowBehaviour::ModeButtonClicked(int index) {
@@ -61,13 +60,18 @@ void MainWindowBehaviour::ModeButtonClicked(int index) {
     MakeShortcutForButton(shell_, toolkit_, index);
     return;
   }
+  ++switchesUnderWay_;
   SwitchToButtonMode(index);
   // Lets the metrics catch up with the new mode before it is shown.
   toolkit_.ProcessWaitingMessages();
+  --switchesUnderWay_;
   ShowModeInForce();
   view_.Enable(MainControl::RestoreButton);
+  restoreEnabled_ = true;
   view_.SetText(MainControl::RestoreButton,
                 "Restaurer à " + SizeCaption(savedMode_->width, savedMode_->height));
+  // Ctrl+Z pressed as the screen changed, before "Restaurer" could be pressed.
+  if (switchesUnderWay_ == 0 && std::exchange(restoreWaiting_, false)) RestoreClicked();
 }
 
 // A typed-in width that isn't a number switches nothing, silently.
@@ -88,10 +92,18 @@ void MainWindowBehaviour::SwitchToButtonMode(int index) {
 }
 
 void MainWindowBehaviour::RestoreClicked() {
-  if (!savedMode_) return;
+  // Asked again while the restore is being made: that restore answers it.
+  if (restoreUnderWay_) return;
+  if (switchesUnderWay_ > 0) {
+    restoreWaiting_ = true;
+    return;
+  }
+  if (!restoreEnabled_) return;
+  restoreUnderWay_ = true;
   SwitchDisplayMode(display_, toolkit_, savedMode_->width, savedMode_->height,
                     display_.CurrentDepth());
   toolkit_.ProcessWaitingMessages();
+  restoreUnderWay_ = false;
   ShowModeInForce();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -74,7 +75,31 @@ constexpr bool ShowsText(ControlKind kind) {
   return kind == ControlKind::Label || kind == ControlKind::Link;
 }
 
+// Never defined: a call made while a layout is checked at compile time is
+// the compiler's error message.
+void AControlIsNotCreatedExactlyOnce();
+
 struct WindowLayout {
+  // Made at compile time only, and refused there unless every control is
+  // created exactly once: a label read before nothing in the Tab order
+  // would otherwise be missing from the window without a word.
+  consteval WindowLayout(std::string_view caption, int clientWidth, int clientHeight,
+                         std::span<const FontSpec> fonts, std::span<const ControlLayout> controls,
+                         std::span<const int> tabOrder)
+      : caption(caption),
+        clientWidth(clientWidth),
+        clientHeight(clientHeight),
+        fonts(fonts),
+        controls(controls),
+        tabOrder(tabOrder) {
+    for (const auto& control : controls) {
+      if (std::ranges::count(controls, control.id, &ControlLayout::id) != 1 ||
+          TimesCreated(control.id, controls.size()) != 1) {
+        AControlIsNotCreatedExactlyOnce();
+      }
+    }
+  }
+
   std::string_view caption;
   int clientWidth, clientHeight;  // twips
   std::span<const FontSpec> fonts;
@@ -97,6 +122,17 @@ struct WindowLayout {
   }
 
  private:
+  // How often AppendReadFirst reaches id; depth stops a cycle of readBefore.
+  constexpr std::ptrdiff_t TimesCreated(int id, std::size_t depth) const {
+    std::ptrdiff_t times = std::ranges::count(tabOrder, id);
+    for (const auto& control : controls) {
+      if (control.id == id && control.readBefore != 0 && depth > 0) {
+        times += TimesCreated(control.readBefore, depth - 1);
+      }
+    }
+    return times;
+  }
+
   void AppendReadFirst(int id, std::vector<const ControlLayout*>& ordered) const {
     for (const auto& control : controls) {
       if (control.readBefore == id) AppendReadFirst(control.id, ordered);

@@ -40,9 +40,12 @@ class Toolkit {
   // The primary screen in real pixels, whatever the scale.
   virtual ScreenSize Screen() = 0;
   // Dispatches every waiting message of the program's windows, then returns.
+  // The caller is re-entered from here: a click that was waiting runs its
+  // handler to its end, and a close may destroy the window, before this
+  // returns.
   virtual void ProcessWaitingMessages() = 0;
-  // Ends the process at once.
-  virtual void EndProcess(int exitCode) = 0;
+  // Ends the process at once: nothing after the call runs.
+  [[noreturn]] virtual void EndProcess(int exitCode) = 0;
 };
 
 }  // namespace ilvorande

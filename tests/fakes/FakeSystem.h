@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -26,6 +27,11 @@ struct ShownMessage {
   MessageStyle style;
   std::string title;
   bool operator==(const ShownMessage&) const = default;
+};
+
+// What the fake's EndProcess throws, as the real one never returns.
+struct ProcessEnded {
+  int exitCode;
 };
 
 struct OpenedAddress {
@@ -53,6 +59,9 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   std::vector<ShownMessage> messages;
   std::deque<MessageAnswer> messageAnswers;  // Other once none is left
   std::vector<int> exitCodes;
+  // Clicks and keys that arrive while a switch's messages are processed,
+  // each handled to its end there, in order.
+  std::deque<std::function<void()>> waitingInput;
 
   // The shell.
   std::optional<std::string> desktop = "C:\\Users\\Zoë\\Desktop";
@@ -84,8 +93,12 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   ScreenSize Screen() override { return screen; }
   void ProcessWaitingMessages() override {
     if (pendingScreen_) screen = *std::exchange(pendingScreen_, std::nullopt);
+    for (auto waiting = std::exchange(waitingInput, {}); auto& input : waiting) input();
   }
-  void EndProcess(int exitCode) override { exitCodes.push_back(exitCode); }
+  [[noreturn]] void EndProcess(int exitCode) override {
+    exitCodes.push_back(exitCode);
+    throw ProcessEnded{exitCode};
+  }
 
   std::optional<std::string> DesktopFolder() override { return desktop; }
   std::optional<std::string> ExpandEnvironment(std::string_view text) override {

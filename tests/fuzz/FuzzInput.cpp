@@ -96,7 +96,12 @@ void CheckStartUp(const Input& input) {
   system.decimalSeparator = input.fields[3];
   FakeMainView view;
   MainWindowBehaviour behaviour(view, system, system, system);
-  const bool goesOn = behaviour.Load();
+  bool goesOn = true;
+  try {
+    behaviour.Load();
+  } catch (const ProcessEnded&) {
+    goesOn = false;
+  }
 
   Require(system.messages.size() <= 2);
   Require(system.switches.size() <= 1);

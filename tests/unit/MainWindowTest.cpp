@@ -16,6 +16,15 @@ struct Harness {
 
   std::string Text(MainControl control) { return view.texts[control]; }
   bool RestoreEnabled() const { return view.enabled.contains(MainControl::RestoreButton); }
+  // False when the program ended.
+  bool Load() {
+    try {
+      behaviour.Load();
+    } catch (const ProcessEnded&) {
+      return false;
+    }
+    return true;
+  }
   int HelpsShown() const {
     int helps = 0;
     for (const auto& message : system.messages) helps += message.title == "Ilvorande" ? 1 : 0;
@@ -26,7 +35,7 @@ struct Harness {
 TEST(ModeButtons, ShowTheNewModeAndOfferToRestoreTheFirstOne) {
   Harness h;
   h.system.depth = 16;
-  h.behaviour.Load();
+  h.Load();
   h.behaviour.ModeButtonClicked(5);
   EXPECT_EQ(h.system.switches, (std::vector<ModeRequest>{{800, 600, 16}}));
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "800 X 600");
@@ -43,6 +52,48 @@ TEST(ModeButtons, ShowTheNewModeAndOfferToRestoreTheFirstOne) {
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
   EXPECT_EQ(h.system.switches.back(), (ModeRequest{1600, 1200, 24}));
   EXPECT_EQ(h.system.switches.size(), 4u);
+}
+
+// Clicks and Ctrl+Z handled while a switch's waiting messages are processed.
+TEST(ModeButtons, InputWhileASwitchFinishesRunsInsideItAndRestoreWaitsForIt) {
+  const ModeRequest to800{800, 600, 32}, to1024{1024, 768, 32}, back{1600, 1200, 32};
+  const struct {
+    const char* name;
+    int waitingRestores, waitingModeButton;  // -1: none
+    bool restoreFirst;                       // "Restaurer" clicked instead of a mode button
+    std::vector<ModeRequest> switches;
+  } cases[] = {
+      {"Ctrl+Z as the screen changes acts once the switch ends", 1, -1, false, {to800, back}},
+      {"pressed three times, it acts once", 3, -1, false, {to800, back}},
+      {"another button's switch runs to its end first", 0, 4, false, {to800, to1024}},
+      {"Ctrl+Z while restoring is that restore", 1, -1, true, {to800, back}},
+      {"before any switch, nothing", 1, -1, true, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Harness h;
+    h.Load();
+    const bool switchFirst = c.restoreFirst && !c.switches.empty();
+    if (switchFirst) h.behaviour.ModeButtonClicked(5);
+    for (int press = 0; press < c.waitingRestores; ++press) {
+      h.system.waitingInput.push_back([&] { h.behaviour.RestoreClicked(); });
+    }
+    if (c.waitingModeButton >= 0) {
+      h.system.waitingInput.push_back([&] { h.behaviour.ModeButtonClicked(c.waitingModeButton); });
+    }
+    if (c.restoreFirst) {
+      h.behaviour.RestoreClicked();
+    } else {
+      h.behaviour.ModeButtonClicked(5);
+    }
+    EXPECT_EQ(h.system.switches, c.switches);
+    const ModeRequest last = c.switches.empty() ? back : c.switches.back();
+    EXPECT_EQ(h.Text(MainControl::ModeInForce),
+              std::to_string(last.width) + " X " + std::to_string(last.height));
+    if (!c.switches.empty()) {
+      EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+    }
+  }
 }
 
 struct CustomCase {
@@ -64,7 +115,7 @@ TEST(ModeButtons, TheCustomButtonSwitchesToTheTypedSize) {
   };
   for (const auto& c : cases) {
     Harness h;
-    h.behaviour.Load();
+    h.Load();
     h.view.texts[MainControl::WidthBox] = c.width;
     h.view.texts[MainControl::HeightBox] = c.height;
     h.behaviour.ModeButtonClicked(8);
@@ -78,7 +129,7 @@ TEST(ModeButtons, TheCustomButtonSwitchesToTheTypedSize) {
 
 TEST(ShortcutOption, TickedTheButtonsWriteLinksInsteadOfSwitching) {
   Harness h;
-  h.behaviour.Load();
+  h.Load();
   h.view.optionTicked = true;
   h.behaviour.ShortcutOptionChanged();
   EXPECT_EQ(h.Text(ModeButton(4)), "Raccourci pour 1024 x 768");
@@ -141,7 +192,7 @@ TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
   for (const auto& c : cases) {
     Harness h;
     h.system.commandLine = c.commandLine;
-    const bool goesOn = h.behaviour.Load();
+    const bool goesOn = h.Load();
     SCOPED_TRACE(std::string("command line \"") + c.commandLine + '"');
     EXPECT_EQ(h.HelpsShown(), c.helps);
     const auto expected =
@@ -159,7 +210,7 @@ TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
 TEST(CommandLine, RestoreOffersTheModeBeforeTheStartUpSwitch) {
   Harness h;
   h.system.commandLine = "/4";
-  h.behaviour.Load();
+  h.Load();
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
   EXPECT_EQ(h.Text(MainControl::WidthBox), "1024");
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");

@@ -310,10 +310,9 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
       if (tooltip_ == nullptr) CreateTooltip();
       return 0;
     case WM_COMMAND:
-      // A shortcut presses its button only while the button can be pressed.
-      if ((HIWORD(wParam) == BN_CLICKED && lParam != 0) ||
-          (HIWORD(wParam) == FromAccelerator &&
-           IsWindowEnabled(Control(static_cast<MainControl>(LOWORD(wParam)))))) {
+      // The behaviour decides whether a shortcut's command can act now: one
+      // pressed while a switch finishes waits for it.
+      if ((HIWORD(wParam) == BN_CLICKED && lParam != 0) || HIWORD(wParam) == FromAccelerator) {
         OnCommand(LOWORD(wParam));
       }
       return 0;

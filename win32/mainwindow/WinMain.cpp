@@ -19,7 +19,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
   ilvorande::MainWindowBehaviour behaviour(*window, display, toolkit, shell);
   window->Attach(behaviour);
 
-  if (!behaviour.Load()) return 0;
+  behaviour.Load();
   if (!window->Show(showCommand)) return 1;
   return ilvorande::RunMessageLoop();
 }
