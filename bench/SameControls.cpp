@@ -9,14 +9,13 @@
 
 #include "ReferenceWindow.h"
 #include "core/mainwindow/MainLayout.h"
+#include "win32/mainwindow/MainWindowLook.h"
 #include "win32/toolkit/DpiScale.h"
 #include "win32/toolkit/Win32Text.h"
 
 namespace {
 
 using namespace ilvorande;
-
-constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 // The mode buttons get their captions when the program loads; here at once.
 std::wstring Caption(const ControlLayout& control) {
@@ -28,32 +27,14 @@ std::wstring Caption(const ControlLayout& control) {
   return Utf8ToWide(control.caption);
 }
 
-struct ChildClass {
-  const wchar_t* name;
-  DWORD style, exStyle;
-};
-
-ChildClass ClassOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Button:
-      return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
-    case ControlKind::CheckBox:
-      return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE, 0};
-    case ControlKind::Edit:
-      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_CENTER, WS_EX_CLIENTEDGE};
-    default:
-      return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
-  }
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   const DpiScale scale = DpiScale::OfWindow(nullptr);
   const SIZE outer =
-      scale.OuterSize(MainLayout.clientWidth, MainLayout.clientHeight, WindowStyle, 0);
+      scale.OuterSize(MainLayout.clientWidth, MainLayout.clientHeight, MainLook.style, 0);
   const HWND window = bench::CreateReferenceWindow(instance, L"BenchSameControls", L"Same controls",
-                                                   WindowStyle, outer);
+                                                   MainLook.style, outer);
 
   const FontSpec& design = MainLayout.fonts[main_layout::Default];
   const HFONT font =
@@ -61,8 +42,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                   DEFAULT_PITCH, Utf8ToWide(design.face).c_str());
   for (const ControlLayout& control : MainLayout.controls) {
-    const ChildClass child = ClassOf(control.kind);
-    const DWORD style = WS_CHILD | WS_VISIBLE | child.style | (control.disabled ? WS_DISABLED : 0);
+    const ChildClass child = ChildClassOf(control, MainLook.controls);
+    const DWORD style = child.style | (control.disabled ? WS_DISABLED : 0);
     const HWND made = CreateWindowExW(
         child.exStyle, child.name, Caption(control).c_str(), style, scale.Pixels(control.left),
         scale.Pixels(control.top), scale.Pixels(control.width), scale.Pixels(control.height),

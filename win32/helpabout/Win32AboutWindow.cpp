@@ -5,8 +5,6 @@
 #include "core/helpabout/AboutLayout.h"
 #include "resources/PointerHotSpots.h"
 #include "resources/ResourceIds.h"
-#include "win32/toolkit/LayoutControls.h"
-#include "win32/toolkit/OwnedWindow.h"
 #include "win32/toolkit/ProgramIcon.h"
 #include "win32/toolkit/Win32MessageLoop.h"
 #include "win32/toolkit/Win32Text.h"
@@ -15,10 +13,10 @@ namespace ilvorande {
 
 namespace {
 
-constexpr DWORD AboutStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD AboutExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-// SS_NOTIFY makes a label clickable, and opaque to the pointer.
-constexpr ControlStyles AboutControlStyles{BS_PUSHBUTTON, SS_NOTIFY};
+// SS_NOTIFY makes a label and the picture clickable, and opaque to the pointer.
+constexpr WindowLook AboutLook{
+    AboutWindowClassName, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+    WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, ControlStyles{BS_PUSHBUTTON, SS_NOTIFY}};
 
 constexpr int PointerSize = 32;
 
@@ -56,59 +54,41 @@ bool HighContrastIsOn() {
 
 void Win32AboutWindow::ShowModal(HINSTANCE instance, HWND owner, Toolkit& toolkit, Shell& shell) {
   Win32AboutWindow about(instance, owner, toolkit, shell);
-  if (!about.CreateAndLoad()) return;
+  if (!about.CreateWindowAt(owner, {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT})) {
+    return;
+  }
+  about.behaviour_.Load();
   EnableWindow(owner, FALSE);
-  ShowWindow(about.window_, SW_SHOWNORMAL);
-  while (about.window_ != nullptr && DispatchNext(true) == Dispatched::One) {
+  ShowWindow(about.Window(), SW_SHOWNORMAL);
+  while (about.CurrentStage() == Stage::Open && DispatchNext(true) == Dispatched::One) {
   }
   EnableWindow(owner, TRUE);
 }
 
 Win32AboutWindow::Win32AboutWindow(HINSTANCE instance, HWND owner, Toolkit& toolkit, Shell& shell)
-    : instance_(instance),
+    : LayoutWindow(instance, AboutLook, AboutLayout),
       owner_(owner),
-      scale_(DpiScale::OfWindow(owner)),
       behaviour_(*this, toolkit, shell),
       webPointer_(MakePointer(instance, IDI_POINTER_LINK, PointerLinkHotSpot)),
       mailPointer_(MakePointer(instance, IDI_POINTER_MAIL, PointerMailHotSpot)) {}
 
-Win32AboutWindow::~Win32AboutWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
-}
-
-bool Win32AboutWindow::CreateAndLoad() {
-  const std::wstring className = Utf8ToWide(AboutWindowClassName);
-  if (!RegisterWindowClass(instance_, className.c_str(), OwnedWindowProc<Win32AboutWindow>)) {
-    return false;
-  }
-  CreateWindowExW(AboutExStyle, className.c_str(), Utf8ToWide(AboutLayout.caption).c_str(),
-                  AboutStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_,
-                  nullptr, instance_, this);
-  if (window_ == nullptr) return false;
-  fonts_ = MakeFonts(AboutLayout, scale_);
-  CreateControls(window_, AboutLayout, AboutControlStyles, fonts_, scale_,
-                 [](const ControlLayout& control) {
-                   return ControlState{Utf8ToWide(control.caption), !control.disabled};
-                 });
+void Win32AboutWindow::Created() {
   highContrast_ = HighContrastIsOn();
-  focus_.Remember(GetDlgItem(window_, static_cast<int>(AboutControl::BackButton)));
-  Centre();
-  behaviour_.Load();
-  return window_ != nullptr;
+  FocusFirst(static_cast<int>(AboutControl::BackButton));
+  CentreOnOwner();
 }
 
-void Win32AboutWindow::Centre() {
-  const SIZE outer =
-      scale_.OuterSize(AboutLayout.clientWidth, AboutLayout.clientHeight, AboutStyle, AboutExStyle);
+void Win32AboutWindow::CentreOnOwner() {
+  const SIZE outer = OuterSize(Scale());
   RECT ownerRect{};
   GetWindowRect(owner_, &ownerRect);
   const int left = ownerRect.left + (ownerRect.right - ownerRect.left - outer.cx) / 2;
   const int top = ownerRect.top + (ownerRect.bottom - ownerRect.top - outer.cy) / 2;
-  SetWindowPos(window_, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Window(), nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HCURSOR Win32AboutWindow::PointerFor(HWND control) const {
-  const ControlLayout* layout = AboutLayout.Find(GetDlgCtrlID(control));
+  const ControlLayout* layout = Layout().Find(GetDlgCtrlID(control));
   if (layout == nullptr) return nullptr;
   switch (layout->pointer) {
     case Pointer::WebLink:
@@ -124,8 +104,8 @@ HCURSOR Win32AboutWindow::PointerFor(HWND control) const {
 // The main window's icon, at this window's scale.
 void Win32AboutWindow::ShowProgramIcon() {
   // The window and the picture let go of the old icon before it is destroyed.
-  auto icon = SetProgramIcon(window_, instance_, scale_);
-  SendDlgItemMessageW(window_, static_cast<int>(AboutControl::Picture), STM_SETICON,
+  auto icon = SetProgramIcon(Window(), Instance(), Scale());
+  SendDlgItemMessageW(Window(), static_cast<int>(AboutControl::Picture), STM_SETICON,
                       reinterpret_cast<WPARAM>(icon.get()), 0);
   programIcon_ = std::move(icon);
 }
@@ -134,26 +114,24 @@ void Win32AboutWindow::FollowSystemColours() {
   const bool highContrast = HighContrastIsOn();
   if (highContrast == highContrast_) return;
   highContrast_ = highContrast;
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void Win32AboutWindow::ApplyDpi(UINT dpi) {
-  scale_ = DpiScale(dpi);
-  RescaleControls(window_, AboutLayout, scale_, fonts_);
+void Win32AboutWindow::ScaleChanged() {
   ShowProgramIcon();
 }
 
 void Win32AboutWindow::SetText(AboutControl control, std::string_view text) {
-  SetControlText(window_, AboutLayout, static_cast<int>(control), Utf8ToWide(text));
+  ChangeControlText(static_cast<int>(control), Utf8ToWide(text));
 }
 
 void Win32AboutWindow::Close() {
   // The owner comes back first, so that it is the one activated.
   EnableWindow(owner_, TRUE);
-  if (window_ != nullptr) DestroyWindow(window_);
+  Destroy();
 }
 
-LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> Win32AboutWindow::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       // STN_CLICKED and BN_CLICKED are both 0; Escape arrives as IDCANCEL and
@@ -165,7 +143,7 @@ LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
       return 0;
     case WM_CTLCOLORSTATIC: {
       const HDC dc = reinterpret_cast<HDC>(wParam);
-      const ControlLayout* layout = AboutLayout.Find(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+      const ControlLayout* layout = Layout().Find(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
       SetTextColor(dc, ColourOf(InkFor(layout != nullptr ? layout->colour : TextColour::System,
                                        highContrast_)));
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -176,27 +154,16 @@ LRESULT Win32AboutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
         SetCursor(pointer);
         return TRUE;
       }
-      return DefWindowProcW(window, message, wParam, lParam);
-    case WM_ACTIVATE:
-      // At first on the back button.
-      focus_.Activated(window_, wParam);
-      return 0;
+      return std::nullopt;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
       FollowSystemColours();
-      return DefWindowProcW(window, message, wParam, lParam);
-    case WM_DPICHANGED:
-      ApplyDpi(HIWORD(wParam));
-      MoveToSuggestedPlace(window_, lParam);
-      return 0;
+      return std::nullopt;
     case WM_CLOSE:
       Close();
       return 0;
-    case WM_DESTROY:
-      window_ = nullptr;
-      return 0;
     default:
-      return DefWindowProcW(window, message, wParam, lParam);
+      return std::nullopt;
   }
 }
 

@@ -8,8 +8,8 @@
 #include "core/mainwindow/MainLayout.h"
 #include "core/mainwindow/MainWindowBehaviour.h"
 #include "win32/helpabout/Win32AboutWindow.h"
+#include "win32/mainwindow/MainWindowLook.h"
 #include "win32/toolkit/ButtonLook.h"
-#include "win32/toolkit/OwnedWindow.h"
 #include "win32/toolkit/ProgramIcon.h"
 #include "win32/toolkit/TextExtent.h"
 #include "win32/toolkit/Win32Library.h"
@@ -20,9 +20,6 @@ namespace ilvorande {
 
 namespace {
 
-constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD MainExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
-constexpr ControlStyles MainControlStyles{BS_PUSHBUTTON | BS_MULTILINE, 0};
 // Wide enough for the tooltip's sentence to wrap into a few lines.
 constexpr int TooltipWidthTwips = 4500;
 // Room between the picture and the caption of the quit button.
@@ -35,10 +32,8 @@ constexpr ACCEL RestoreShortcut{FVIRTKEY | FCONTROL, 'Z',
 // WM_COMMAND's notification code for an accelerator.
 constexpr WORD FromAccelerator = 1;
 
-// Centred on the screen, at the size that the scale asks for.
-RECT CentredFrame(const DpiScale& scale) {
-  const SIZE outer =
-      scale.OuterSize(MainLayout.clientWidth, MainLayout.clientHeight, MainStyle, MainExStyle);
+// Centred on the screen.
+RECT CentredFrame(SIZE outer) {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
   return {left, top, left + outer.cx, top + outer.cy};
@@ -56,36 +51,26 @@ bool IsModeButton(int controlId) {
 
 }  // namespace
 
-std::unique_ptr<Win32MainWindow> Win32MainWindow::Create(HINSTANCE instance, Toolkit& toolkit,
-                                                         Shell& shell) {
-  if (!RegisterWindowClass(instance, Utf8ToWide(MainWindowClassName).c_str(),
-                           OwnedWindowProc<Win32MainWindow>)) {
-    return nullptr;
-  }
-  return std::unique_ptr<Win32MainWindow>(new Win32MainWindow(instance, toolkit, shell));
-}
-
 Win32MainWindow::Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, Shell& shell)
-    : instance_(instance), toolkit_(toolkit), shell_(shell) {
-  for (const auto& control : MainLayout.controls) {
-    pending_[control.id] = {Utf8ToWide(control.caption), !control.disabled};
+    : LayoutWindow(instance, MainLook, MainLayout), toolkit_(toolkit), shell_(shell) {}
+
+void Win32MainWindow::Created() {
+  icon_ = SetProgramIcon(Window(), Instance(), Scale());
+  FocusFirst(static_cast<int>(ModeButton(0)));
+  ACCEL shortcuts[] = {RestoreShortcut};
+  shortcuts_.reset(CreateAcceleratorTableW(shortcuts, std::size(shortcuts)));
+}
+
+void Win32MainWindow::ScaleChanged() {
+  icon_ = SetProgramIcon(Window(), Instance(), Scale());
+  if (tooltip_ != nullptr) {
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale().Pixels(TooltipWidthTwips));
   }
 }
 
-Win32MainWindow::~Win32MainWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
-}
-
-HWND Win32MainWindow::Control(MainControl control) const {
-  return GetDlgItem(window_, static_cast<int>(control));
-}
-
-void Win32MainWindow::CreateControls() {
-  fonts_ = MakeFonts(MainLayout, scale_);
-  ::ilvorande::CreateControls(
-      window_, MainLayout, MainControlStyles, fonts_, scale_,
-      [&](const ControlLayout& control) { return pending_.at(control.id); });
-  pending_.clear();
+void Win32MainWindow::Destroyed() {
+  tooltip_ = nullptr;
+  PostQuitMessage(0);
 }
 
 void Win32MainWindow::CreateTooltip() {
@@ -94,121 +79,77 @@ void Win32MainWindow::CreateTooltip() {
   const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   if (init == nullptr || !init(&classes)) return;
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
-                             nullptr, instance_, nullptr);
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Window(),
+                             nullptr, Instance(), nullptr);
   std::wstring text = Utf8ToWide(ShortcutOptionTooltip);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = window_;
+  tool.hwnd = Window();
   tool.uId = reinterpret_cast<UINT_PTR>(Control(MainControl::ShortcutOption));
   tool.lpszText = text.data();
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(TooltipWidthTwips));
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale().Pixels(TooltipWidthTwips));
 }
 
-void Win32MainWindow::ApplyDpi(UINT dpi) {
-  scale_ = DpiScale(dpi);
-  LoadIcons();
-  RescaleControls(window_, MainLayout, scale_, fonts_);
-  if (tooltip_ != nullptr) {
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(TooltipWidthTwips));
-  }
-}
-
-void Win32MainWindow::LoadIcons() {
-  icon_ = SetProgramIcon(window_, instance_, scale_);
-}
-
-bool Win32MainWindow::Show(int showCommand) {
+bool Win32MainWindow::Show(int startShowCommand) {
   // Created where it will show: moving it afterwards costs a round trip to
   // the window system.
   const DpiScale systemScale = DpiScale::OfWindow(nullptr);
-  const RECT frame = CentredFrame(systemScale);
-  CreateWindowExW(MainExStyle, Utf8ToWide(MainWindowClassName).c_str(),
-                  Utf8ToWide(MainLayout.caption).c_str(), MainStyle, frame.left, frame.top,
-                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_,
-                  this);
-  if (window_ == nullptr) return false;
-  if (scale_.Dpi() != systemScale.Dpi()) {
+  if (!CreateWindowAt(nullptr, CentredFrame(OuterSize(systemScale)))) return false;
+  if (Scale().Dpi() != systemScale.Dpi()) {
     // On a monitor of its own dpi.
-    const RECT scaled = CentredFrame(scale_);
-    SetWindowPos(window_, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
+    const RECT scaled = CentredFrame(OuterSize(Scale()));
+    SetWindowPos(Window(), nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
                  scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  if (!minimized_) {
-    ShowWindow(window_, showCommand);
-  } else if (*minimized_) {
-    ShowWindow(window_, SW_SHOWMINIMIZED);
-  } else {
-    ShowNormal();
-  }
-  UpdateWindow(window_);
+  ShowAsAsked(Window(), showRequest_, startShowCommand);
+  UpdateWindow(Window());
   // Nobody hovers before the window is there: the tooltip, and the common
   // controls library behind it, can wait until it has shown.
-  PostMessageW(window_, WM_CREATE_TOOLTIP, 0, 0);
+  PostMessageW(Window(), WM_CREATE_TOOLTIP, 0, 0);
   return true;
 }
 
-// Before the window exists these work on the pending values; once it is
-// gone (a switch let a close through) they change nothing.
 std::string Win32MainWindow::Text(MainControl control) {
-  if (window_ != nullptr) return WideToUtf8(WindowText(Control(control)));
-  const auto found = pending_.find(static_cast<int>(control));
-  return found != pending_.end() ? WideToUtf8(found->second.text) : std::string();
+  return WideToUtf8(ControlText(static_cast<int>(control)));
 }
 
 void Win32MainWindow::SetText(MainControl control, std::string_view text) {
-  if (window_ != nullptr) {
-    SetControlText(window_, MainLayout, static_cast<int>(control), Utf8ToWide(text));
-  } else if (const auto found = pending_.find(static_cast<int>(control)); found != pending_.end()) {
-    found->second.text = Utf8ToWide(text);
-  }
+  ChangeControlText(static_cast<int>(control), Utf8ToWide(text));
 }
 
 void Win32MainWindow::Enable(MainControl control) {
-  if (window_ != nullptr) {
-    EnableWindow(Control(control), TRUE);
-  } else if (const auto found = pending_.find(static_cast<int>(control)); found != pending_.end()) {
-    found->second.enabled = true;
-  }
+  EnableControl(static_cast<int>(control), true);
 }
 
 bool Win32MainWindow::MakesShortcuts() {
   // The option starts unticked, and only the user ticks it.
-  return window_ != nullptr &&
+  return CurrentStage() == Stage::Open &&
          SendMessageW(Control(MainControl::ShortcutOption), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32MainWindow::SetMinimized(bool minimized) {
-  minimized_ = minimized;
-  if (!IsWindowVisible(window_)) return;
-  if (minimized) {
-    ShowWindow(window_, SW_MINIMIZE);
-  } else {
-    ShowNormal();
+  showRequest_ = minimized ? ShowRequest::Minimised : ShowRequest::Normal;
+  if (CurrentStage() == Stage::Open && IsWindowVisible(Window())) {
+    ShowAsAsked(Window(), showRequest_, SW_SHOWNORMAL);
   }
-}
-
-void Win32MainWindow::ShowNormal() {
-  ShowWindow(window_, SW_SHOWNORMAL);
-  // The system may take the first show of a program started minimised (a
-  // shortcut set to "Réduite") as that start's state: restore it then.
-  if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
 }
 
 void Win32MainWindow::ShowProgramIconOnQuitButton() {
   quitShowsIcon_ = true;
-  if (window_ != nullptr) InvalidateRect(Control(MainControl::QuitButton), nullptr, TRUE);
+  if (CurrentStage() == Stage::Open) {
+    InvalidateRect(Control(MainControl::QuitButton), nullptr, TRUE);
+  }
 }
 
 void Win32MainWindow::ShowAboutModal() {
-  if (window_ == nullptr) return;
-  Win32AboutWindow::ShowModal(instance_, window_, toolkit_, shell_);
+  if (CurrentStage() != Stage::Open) return;
+  Win32AboutWindow::ShowModal(Instance(), Window(), toolkit_, shell_);
 }
 
 void Win32MainWindow::Close() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  Destroy();
 }
 
 void Win32MainWindow::OnCommand(int controlId) {
@@ -264,8 +205,8 @@ LRESULT Win32MainWindow::DrawButtonContent(const NMCUSTOMDRAW& draw) const {
   const SelectedObject font(
       draw.hdc, reinterpret_cast<HGDIOBJ>(SendMessageW(draw.hdr.hwndFrom, WM_GETFONT, 0, 0)));
   const SIZE text = look.MeasureWrapped(draw.hdc, caption, content.right - content.left);
-  const int iconSize = picture != nullptr ? scale_.FromDesignPixels(ProgramIconDesignPixels) : 0;
-  const int gap = picture != nullptr ? scale_.Pixels(PictureGapTwips) : 0;
+  const int iconSize = picture != nullptr ? Scale().FromDesignPixels(ProgramIconDesignPixels) : 0;
+  const int gap = picture != nullptr ? Scale().Pixels(PictureGapTwips) : 0;
   const int top = content.top + (content.bottom - content.top - iconSize - gap - text.cy) / 2;
   if (picture != nullptr) {
     const int left = content.left + (content.right - content.left - iconSize) / 2;
@@ -284,20 +225,10 @@ LRESULT Win32MainWindow::DrawButtonContent(const NMCUSTOMDRAW& draw) const {
   return CDRF_SKIPDEFAULT;
 }
 
-LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> Win32MainWindow::OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      scale_ = DpiScale::OfWindow(window_);
-      LoadIcons();
-      CreateControls();
-      focus_.Remember(Control(ModeButton(0)));
-      {
-        ACCEL shortcuts[] = {RestoreShortcut};
-        shortcuts_.reset(CreateAcceleratorTableW(shortcuts, std::size(shortcuts)));
-      }
-      return 0;
     case WM_TRANSLATE_SHORTCUT:
-      return TranslateAcceleratorW(window_, shortcuts_.get(), reinterpret_cast<MSG*>(lParam));
+      return TranslateAcceleratorW(Window(), shortcuts_.get(), reinterpret_cast<MSG*>(lParam));
     case DM_GETDEFID: {
       // Enter in a size box presses "Autre...".
       const HWND focus = GetFocus();
@@ -324,23 +255,8 @@ LRESULT Win32MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
       }
       return CDRF_DODEFAULT;
     }
-    case WM_ACTIVATE:
-      focus_.Activated(window_, wParam);
-      return 0;
-    case WM_SIZE:
-      // Restored while active: no activation gives the focus back then.
-      if (wParam == SIZE_RESTORED && GetActiveWindow() == window_) focus_.GiveBack(window_);
-      return 0;
-    case WM_DPICHANGED:
-      ApplyDpi(HIWORD(wParam));
-      MoveToSuggestedPlace(window_, lParam);
-      return 0;
-    case WM_DESTROY:
-      window_ = nullptr;
-      PostQuitMessage(0);
-      return 0;
     default:
-      return DefWindowProcW(window, message, wParam, lParam);
+      return std::nullopt;
   }
 }
 

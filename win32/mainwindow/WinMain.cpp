@@ -14,12 +14,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
   ilvorande::Win32DisplaySettings display;
   ilvorande::Win32Toolkit toolkit;
   ilvorande::Win32Shell shell;
-  const auto window = ilvorande::Win32MainWindow::Create(instance, toolkit, shell);
-  if (!window) return 1;
-  ilvorande::MainWindowBehaviour behaviour(*window, display, toolkit, shell);
-  window->Attach(behaviour);
+  ilvorande::Win32MainWindow window(instance, toolkit, shell);
+  ilvorande::MainWindowBehaviour behaviour(window, display, toolkit, shell);
+  window.Attach(behaviour);
 
   behaviour.Load();
-  if (!window->Show(showCommand)) return 1;
+  if (!window.Show(showCommand)) return 1;
   return ilvorande::RunMessageLoop();
 }

@@ -10,50 +10,21 @@ namespace ilvorande {
 
 namespace {
 
-void CreateControl(HWND parent, const ControlLayout& control, const ControlState& state,
+HWND CreateControl(HWND parent, const ControlLayout& control, const ControlState& state,
                    const ControlStyles& styles, HFONT font, const DpiScale& scale) {
-  constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  const wchar_t* className = L"STATIC";
-  DWORD style = Child | (state.enabled ? 0 : WS_DISABLED);
-  DWORD exStyle = 0;
-  const DWORD alignment = control.centred ? SS_CENTER : SS_LEFT;
-  switch (control.kind) {
-    case ControlKind::Button:
-      className = L"BUTTON";
-      style |= WS_TABSTOP | styles.pushButton;
-      break;
-    case ControlKind::CheckBox:
-      className = L"BUTTON";
-      // A caption too long for the box wraps onto a second line.
-      style |= WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE;
-      break;
-    case ControlKind::Edit:
-      className = L"EDIT";
-      style |= WS_TABSTOP | ES_AUTOHSCROLL | (control.centred ? ES_CENTER : ES_LEFT);
-      exStyle = WS_EX_CLIENTEDGE;
-      break;
-    case ControlKind::Label:
-      style |= styles.staticControl | SS_NOPREFIX | alignment;
-      break;
-    case ControlKind::Link:
-      // SS_NOTIFY: a click reaches the window, and the pointer stops here.
-      style |= WS_TABSTOP | SS_NOTIFY | SS_NOPREFIX | alignment;
-      break;
-    case ControlKind::Picture:
-      // An icon static takes the picture's own size: the picture is never scaled.
-      style |= styles.staticControl | SS_ICON;
-      break;
-  }
+  const ChildClass child = ChildClassOf(control, styles);
+  const DWORD style = child.style | (state.enabled ? 0 : WS_DISABLED);
   // A label that sizes itself to its text is made at that size at once.
   SIZE size{scale.Pixels(control.width), scale.Pixels(control.height)};
   if (control.sizesToText && !state.text.empty()) size = TextExtent(font, state.text);
-  const HWND child = CreateWindowExW(
-      exStyle, className, state.text.c_str(), style, scale.Pixels(control.left),
+  const HWND made = CreateWindowExW(
+      child.exStyle, child.name, state.text.c_str(), style, scale.Pixels(control.left),
       scale.Pixels(control.top), size.cx, size.cy, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (control.kind == ControlKind::Link) MakeKeyboardLink(child);
+  SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (control.kind == ControlKind::Link) MakeKeyboardLink(made);
+  return made;
 }
 
 void FitLabelToText(HWND label) {
@@ -120,9 +91,22 @@ std::vector<UniqueFont> MakeFonts(const WindowLayout& layout, const DpiScale& sc
 void CreateControls(HWND parent, const WindowLayout& layout, const ControlStyles& styles,
                     const std::vector<UniqueFont>& fonts, const DpiScale& scale,
                     const std::function<ControlState(const ControlLayout&)>& stateOf) {
+  bool restack = false;
+  HWND previous = HWND_TOP;
   for (const ControlLayout* control : layout.InCreationOrder()) {
-    CreateControl(parent, *control, stateOf(*control), styles,
-                  fonts[static_cast<std::size_t>(control->font)].get(), scale);
+    HWND child = GetDlgItem(parent, control->id);
+    if (child != nullptr) {
+      restack = true;
+    } else {
+      child = CreateControl(parent, *control, stateOf(*control), styles,
+                            fonts[static_cast<std::size_t>(control->font)].get(), scale);
+    }
+    // A control made among others takes its place in the reading order,
+    // which new windows, made last, would not have.
+    if (restack) {
+      SetWindowPos(child, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    previous = child;
   }
   MakeRoomForTexts(parent, layout, scale);
 }

@@ -22,6 +22,36 @@ struct ControlStyles {
   DWORD staticControl;
 };
 
+// The window class, styles and extended styles that a control is made with.
+struct ChildClass {
+  const wchar_t* name;
+  DWORD style, exStyle;
+};
+constexpr ChildClass ChildClassOf(const ControlLayout& control, const ControlStyles& styles) {
+  constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  const DWORD alignment = control.centred ? SS_CENTER : SS_LEFT;
+  switch (control.kind) {
+    case ControlKind::Button:
+      return {L"BUTTON", Child | WS_TABSTOP | styles.pushButton, 0};
+    case ControlKind::CheckBox:
+      // A caption too long for the box wraps onto a second line.
+      return {L"BUTTON", Child | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE, 0};
+    case ControlKind::Edit:
+      return {L"EDIT",
+              Child | WS_TABSTOP | ES_AUTOHSCROLL | (control.centred ? ES_CENTER : ES_LEFT),
+              WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
+      return {L"STATIC", Child | styles.staticControl | SS_NOPREFIX | alignment, 0};
+    case ControlKind::Link:
+      // SS_NOTIFY: a click reaches the window, and the pointer stops here.
+      return {L"STATIC", Child | WS_TABSTOP | SS_NOTIFY | SS_NOPREFIX | alignment, 0};
+    case ControlKind::Picture:
+      // An icon static takes the picture's own size: the picture is never scaled.
+      return {L"STATIC", Child | styles.staticControl | SS_ICON, 0};
+  }
+  return {L"STATIC", Child, 0};
+}
+
 // What a control holds when it is made.
 struct ControlState {
   std::wstring text;
@@ -31,8 +61,10 @@ struct ControlState {
 // The layout's fonts at that scale, in the layout's order.
 std::vector<UniqueFont> MakeFonts(const WindowLayout& layout, const DpiScale& scale);
 
-// Every control of the layout, in its creation order, at its place at that
-// scale, in its font, holding what stateOf gives it.
+// Every control of the layout that the window does not hold yet, made in
+// the layout's creation order at its place at that scale, in its font,
+// holding what stateOf gives it; the controls already there are left as
+// they are, and all stand in the creation order.
 void CreateControls(HWND parent, const WindowLayout& layout, const ControlStyles& styles,
                     const std::vector<UniqueFont>& fonts, const DpiScale& scale,
                     const std::function<ControlState(const ControlLayout&)>& stateOf);
