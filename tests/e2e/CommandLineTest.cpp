@@ -6,15 +6,18 @@ namespace {
 
 class CommandLine : public ProgramTest {};
 
-// Whatever the shortcut that started it says: "/4M" minimised, "/4" normal.
+// Whatever the shortcut that started it says: "/4M" minimised, "/4" normal;
+// and the window, of a fixed size, never maximised.
 TEST_F(CommandLine, SwitchesThenShowsMinimisedWithMAndNormalWithout) {
   for (const auto& [arguments, show, minimised] :
-       {std::tuple{L"/4M", SW_SHOWNORMAL, true}, std::tuple{L"/4", SW_SHOWMINNOACTIVE, false}}) {
-    SCOPED_TRACE(arguments);
+       {std::tuple{L"/4M", SW_SHOWNORMAL, true}, std::tuple{L"/4", SW_SHOWMINNOACTIVE, false},
+        std::tuple{L"/4", SW_SHOWMAXIMIZED, false}, std::tuple{L"", SW_SHOWMAXIMIZED, false}}) {
+    SCOPED_TRACE(::testing::Message() << "\"" << arguments << "\", show " << show);
     BackToStartMode();
     ASSERT_NO_FATAL_FAILURE(Launch(arguments, Program::Installed(), show));
     EXPECT_TRUE(WaitUntil([&] { return IsIconic(main_.handle) == minimised; }));
-    ASSERT_NO_FATAL_FAILURE(ExpectMode(Size{1024, 768}));
+    EXPECT_FALSE(IsZoomed(main_.handle));
+    ASSERT_NO_FATAL_FAILURE(ExpectMode(*arguments != L'\0' ? Size{1024, 768} : start_));
   }
 }
 
