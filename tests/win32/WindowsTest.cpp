@@ -1,0 +1,164 @@
+// What the windows decide that Wine never shows: how a window shows when
+// Windows gives its first show the state of the shortcut that started it,
+// and the About window's colours under high contrast.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "core/helpabout/AboutControlIds.h"
+#include "win32/helpabout/Win32AboutWindow.h"
+#include "win32/toolkit/Win32Shell.h"
+#include "win32/toolkit/Win32Toolkit.h"
+#include "win32/toolkit/WindowShow.h"
+
+extern "C" {
+extern decltype(&::ShowWindow) __real___imp_ShowWindow;
+extern decltype(&::IsIconic) __real___imp_IsIconic;
+extern decltype(&::IsZoomed) __real___imp_IsZoomed;
+extern decltype(&::IsWindowVisible) __real___imp_IsWindowVisible;
+extern decltype(&::SystemParametersInfoW) __real___imp_SystemParametersInfoW;
+}
+
+namespace ilvorande::win32test {
+namespace {
+
+// A window of the system's in memory: Windows replaces the first
+// SW_SHOWNORMAL of a process started from a shortcut by the shortcut's state.
+enum class State { Hidden, Normal, Minimised, Maximised };
+const HWND Simulated = reinterpret_cast<HWND>(0x5150);
+State state = State::Hidden;
+State firstShowTakes = State::Normal;
+bool shownOnce = false;
+
+State After(int command) {
+  switch (command) {
+    case SW_HIDE:
+      return State::Hidden;
+    case SW_SHOWMINIMIZED:
+    case SW_SHOWMINNOACTIVE:
+    case SW_MINIMIZE:
+      return State::Minimised;
+    case SW_SHOWMAXIMIZED:
+      return State::Maximised;
+    default:
+      return State::Normal;
+  }
+}
+
+BOOL WINAPI SimulateShow(HWND window, int command) {
+  if (window != Simulated) return __real___imp_ShowWindow(window, command);
+  const State before = state;
+  const bool first = !std::exchange(shownOnce, true);
+  state = first && command == SW_SHOWNORMAL ? firstShowTakes : After(command);
+  return before != State::Hidden;
+}
+
+BOOL WINAPI SimulateIconic(HWND window) {
+  return window == Simulated ? state == State::Minimised : __real___imp_IsIconic(window);
+}
+
+BOOL WINAPI SimulateZoomed(HWND window) {
+  return window == Simulated ? state == State::Maximised : __real___imp_IsZoomed(window);
+}
+
+BOOL WINAPI SimulateVisible(HWND window) {
+  return window == Simulated ? state != State::Hidden : __real___imp_IsWindowVisible(window);
+}
+
+// Wine 8 has no high contrast: the test says whether it is on.
+bool highContrast = false;
+
+BOOL WINAPI ScriptHighContrast(UINT action, UINT size, void* value, UINT update) {
+  if (action != SPI_GETHIGHCONTRAST) {
+    return __real___imp_SystemParametersInfoW(action, size, value, update);
+  }
+  static_cast<HIGHCONTRASTW*>(value)->dwFlags = highContrast ? HCF_HIGHCONTRASTON : 0;
+  return TRUE;
+}
+
+TEST(Windows, AFixedSizeWindowShowsAsAskedWhateverStateTheShortcutGivesItsFirstShow) {
+  const struct {
+    const char* name;
+    ShowRequest request;
+    int startShowCommand;
+    State shortcut;  // what the first SW_SHOWNORMAL becomes
+    bool shownBefore;
+    State result;
+  } cases[] = {
+      {"\"/4\" from a shortcut set to Réduite", ShowRequest::Normal, SW_SHOWMINNOACTIVE,
+       State::Minimised, false, State::Normal},
+      {"\"/4\" from a shortcut set to Agrandie", ShowRequest::Normal, SW_SHOWMAXIMIZED,
+       State::Maximised, false, State::Normal},
+      {"\"/4M\" from a shortcut set to Normale", ShowRequest::Minimised, SW_SHOWNORMAL,
+       State::Normal, false, State::Minimised},
+      {"no command line, Agrandie", ShowRequest::AsStarted, SW_SHOWMAXIMIZED, State::Maximised,
+       false, State::Normal},
+      {"no command line, Réduite", ShowRequest::AsStarted, SW_SHOWMINNOACTIVE, State::Minimised,
+       false, State::Minimised},
+      {"no command line, Normale", ShowRequest::AsStarted, SW_SHOWNORMAL, State::Normal, false,
+       State::Normal},
+      {"minimised once shown", ShowRequest::Minimised, SW_SHOWNORMAL, State::Normal, true,
+       State::Minimised},
+      {"normal again once minimised", ShowRequest::Normal, SW_SHOWNORMAL, State::Minimised, true,
+       State::Normal},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    state = State::Hidden;
+    shownOnce = false;
+    firstShowTakes = c.shortcut;
+    if (c.shownBefore) SimulateShow(Simulated, SW_SHOWNORMAL);
+    ShowAsAsked(Simulated, c.request, c.startShowCommand);
+    EXPECT_EQ(static_cast<int>(state), static_cast<int>(c.result));
+  }
+}
+
+// Runs inside the About window's modal loop.
+struct ColourCheck {
+  std::vector<COLORREF> seen;
+  static void CALLBACK Run(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const HWND about = FindWindowW(L"IlvorandeAbout", nullptr);
+    ASSERT_NE(about, nullptr);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    for (const bool on : {false, true, false}) {
+      highContrast = on;
+      SendMessageW(about, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+      for (const AboutControl control : {AboutControl::Title, AboutControl::WebAddress}) {
+        SendMessageW(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(GetDlgItem(about, static_cast<int>(control))));
+        current->seen.push_back(GetTextColor(dc));
+      }
+    }
+    DeleteDC(dc);
+    PostMessageW(about, WM_CLOSE, 0, 0);
+  }
+  static inline ColourCheck* current = nullptr;
+};
+
+TEST(Windows, AboutLinksTakeTheHotLightColourUnderHighContrastAndFollowItsChanges) {
+  const HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr);
+  Win32Toolkit toolkit;
+  Win32Shell shell;
+  ColourCheck check;
+  ColourCheck::current = &check;
+  constexpr UINT Soon = 50;
+  SetTimer(nullptr, 0, Soon, &ColourCheck::Run);
+  Win32AboutWindow::ShowModal(GetModuleHandleW(nullptr), owner, toolkit, shell);
+  DestroyWindow(owner);
+  const COLORREF text = GetSysColor(COLOR_WINDOWTEXT), hotLight = GetSysColor(COLOR_HOTLIGHT);
+  const COLORREF purple = RGB(128, 0, 128), blue = RGB(0, 0, 255);
+  EXPECT_EQ(check.seen, (std::vector{purple, blue, text, hotLight, purple, blue}));
+}
+
+}  // namespace
+}  // namespace ilvorande::win32test
+
+extern "C" {
+using namespace ilvorande::win32test;
+decltype(&::ShowWindow) __wrap___imp_ShowWindow = &SimulateShow;
+decltype(&::IsIconic) __wrap___imp_IsIconic = &SimulateIconic;
+decltype(&::IsZoomed) __wrap___imp_IsZoomed = &SimulateZoomed;
+decltype(&::IsWindowVisible) __wrap___imp_IsWindowVisible = &SimulateVisible;
+decltype(&::SystemParametersInfoW) __wrap___imp_SystemParametersInfoW = &ScriptHighContrast;
+}
