@@ -21,6 +21,9 @@ enum class MainControl : int {
   AboutButton,
   QuitButton,
   RestoreButton,
+  // Only while two screens or more are attached.
+  ScreenChooser,
+  ScreenChooserCaption,
 };
 
 constexpr MainControl ModeButton(int presetIndex) {

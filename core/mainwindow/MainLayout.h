@@ -190,14 +190,64 @@ constexpr std::array<ControlLayout, FixedControls.size() + ModePresets.size()> A
 }
 
 inline constexpr auto Controls = AllControls();
+inline constexpr int ClientWidth = 3900;
+inline constexpr int ClientHeight = ColumnBottom + 2655;
+
+// With two screens or more, the screen chooser's row stands above the rest,
+// which keeps its places relative to itself.
+inline constexpr int ScreenRowHeight = 420;
+inline constexpr int ScreenCaptionWidth = 540;
+inline constexpr int ScreenChooserLeft = 735;
+// A drop-down list's height is that of its open list.
+inline constexpr int ScreenListHeight = 1800;
+
+constexpr std::array<ControlLayout, Controls.size() + 2> WithScreenRow() {
+  std::array<ControlLayout, Controls.size() + 2> controls{};
+  controls[0] = {.id = Id(MainControl::ScreenChooserCaption),
+                 .kind = ControlKind::Label,
+                 .caption = "écran",
+                 .left = ColumnLeft,
+                 .top = 90,
+                 .width = ScreenCaptionWidth,
+                 .height = 195,
+                 .readBefore = Id(MainControl::ScreenChooser)};
+  controls[1] = {.id = Id(MainControl::ScreenChooser),
+                 .kind = ControlKind::DropDownList,
+                 .caption = "",
+                 .left = ScreenChooserLeft,
+                 .top = 30,
+                 .width = ColumnLeft + ColumnWidth - ScreenChooserLeft,
+                 .height = ScreenListHeight};
+  std::size_t next = 2;
+  for (ControlLayout control : Controls) {
+    control.top += ScreenRowHeight;
+    controls[next++] = control;
+  }
+  return controls;
+}
+
+constexpr std::array<int, TabOrder.size() + 1> ScreenChooserFirst() {
+  std::array<int, TabOrder.size() + 1> order{Id(MainControl::ScreenChooser)};
+  std::ranges::copy(TabOrder, order.begin() + 1);
+  return order;
+}
+
+inline constexpr auto ControlsWithScreens = WithScreenRow();
+inline constexpr auto TabOrderWithScreens = ScreenChooserFirst();
 
 }  // namespace main_layout
 
-inline constexpr WindowLayout MainLayout{"Ilvorande",
-                                         3900,
-                                         main_layout::ColumnBottom + 2655,
-                                         main_layout::Fonts,
-                                         main_layout::Controls,
-                                         main_layout::TabOrder};
+inline constexpr WindowLayout MainLayout{
+    "Ilvorande",        main_layout::ClientWidth, main_layout::ClientHeight,
+    main_layout::Fonts, main_layout::Controls,    main_layout::TabOrder};
+
+// The same window while two screens or more are attached.
+inline constexpr WindowLayout MainLayoutWithScreens{
+    "Ilvorande",
+    main_layout::ClientWidth,
+    main_layout::ClientHeight + main_layout::ScreenRowHeight,
+    main_layout::Fonts,
+    main_layout::ControlsWithScreens,
+    main_layout::TabOrderWithScreens};
 
 }  // namespace ilvorande

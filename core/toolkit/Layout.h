@@ -27,7 +27,7 @@ struct FontSpec {
 };
 
 // A link is a label that takes the focus and opens with Enter or Space.
-enum class ControlKind { Button, CheckBox, Edit, Label, Link, Picture };
+enum class ControlKind { Button, CheckBox, Edit, Label, Link, Picture, DropDownList };
 enum class TextColour { System, Purple, Blue };
 enum class Pointer { Arrow, WebLink, MailLink };
 

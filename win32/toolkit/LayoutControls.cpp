@@ -24,6 +24,7 @@ HWND CreateControl(HWND parent, const ControlLayout& control, const ControlState
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (control.kind == ControlKind::Link) MakeKeyboardLink(made);
+  if (control.kind == ControlKind::DropDownList) SetListItems(made, state.items, state.selected);
   return made;
 }
 
@@ -117,6 +118,14 @@ void SetControlText(HWND parent, const WindowLayout& layout, int id, std::wstrin
   if (const ControlLayout* control = layout.Find(id); control != nullptr && control->sizesToText) {
     FitLabelToText(child);
   }
+}
+
+void SetListItems(HWND list, const std::vector<std::wstring>& items, int selected) {
+  SendMessageW(list, CB_RESETCONTENT, 0, 0);
+  for (const auto& item : items) {
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  }
+  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
 void RescaleControls(HWND parent, const WindowLayout& layout, const DpiScale& scale,

@@ -45,6 +45,8 @@ constexpr ChildClass ChildClassOf(const ControlLayout& control, const ControlSty
     case ControlKind::Link:
       // SS_NOTIFY: a click reaches the window, and the pointer stops here.
       return {L"STATIC", Child | WS_TABSTOP | SS_NOTIFY | SS_NOPREFIX | alignment, 0};
+    case ControlKind::DropDownList:
+      return {L"COMBOBOX", Child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
     case ControlKind::Picture:
       // An icon static takes the picture's own size: the picture is never scaled.
       return {L"STATIC", Child | styles.staticControl | SS_ICON, 0};
@@ -56,6 +58,9 @@ constexpr ChildClass ChildClassOf(const ControlLayout& control, const ControlSty
 struct ControlState {
   std::wstring text;
   bool enabled;
+  // A drop-down list's entries, and the one chosen (none: -1).
+  std::vector<std::wstring> items = {};
+  int selected = -1;
 };
 
 // The layout's fonts at that scale, in the layout's order.
@@ -72,6 +77,9 @@ void CreateControls(HWND parent, const WindowLayout& layout, const ControlStyles
 // A control's new text; a label that sizes itself to its text grows or
 // shrinks to the right from its left edge.
 void SetControlText(HWND parent, const WindowLayout& layout, int id, std::wstring_view text);
+
+// A drop-down list's entries anew, and the one chosen.
+void SetListItems(HWND list, const std::vector<std::wstring>& items, int selected);
 
 // Fonts, places and sizes of every control anew, for a window that has moved
 // to a monitor of another dpi; fonts is replaced by the layout's at that scale.

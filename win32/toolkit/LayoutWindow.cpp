@@ -79,6 +79,15 @@ void LayoutWindow::EnableControl(int id, bool enabled) {
   }
 }
 
+void LayoutWindow::ChangeListItems(int id, std::vector<std::wstring> items, int selected) {
+  if (stage_ == Stage::Open) {
+    if (layout_->Find(id) != nullptr) SetListItems(Control(id), items, selected);
+  } else if (const auto found = kept_.find(id); found != kept_.end()) {
+    found->second.items = std::move(items);
+    found->second.selected = selected;
+  }
+}
+
 void LayoutWindow::FocusFirst(int id) {
   focus_.Remember(Control(id));
 }
