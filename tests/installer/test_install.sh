@@ -14,17 +14,12 @@ trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
 # Win+R by name: Wine's shell does not read App Paths, so it is checked here
-# in the package and below in the registry.
-registry=$(msiinfo export "$package" Registry | tr -d '\r')
-grep -qxF $'1\tSoftware\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Ilvorande.exe\t\t[#Ilvorande.exe]\tProgram' \
-    <<<"$(cut -f2- <<<"$registry")" || fail "no App Paths entry in the package: $registry"
-properties=$(msiinfo export "$package" Property | tr -d '\r')
-for property in $'ProductLanguage\t1036' $'ProductName\tIlvorande' $'Manufacturer\tL\'équipe Ilvorande' \
-    $'ARPPRODUCTICON\tIlvorande.ico' $'ProductVersion\t'"$version"; do
-    grep -qxF "$property" <<<"$properties" || fail "no $property in: $properties"
-done
-grep -qF $'\tUne version plus récente d\'Ilvorande est déjà installée.' \
-    <<<"$(msiinfo export "$package" LaunchCondition)" || fail "no French downgrade message"
+# in the package's tables and below in the registry.
+cut -f2- <(msiinfo export "$package" Registry) | tr -d '\r' | grep -qxF \
+    $'1\tSoftware\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Ilvorande.exe\t\t[#Ilvorande.exe]\tProgram' ||
+    fail "no App Paths entry in the package"
+msiinfo export "$package" LaunchCondition |
+    grep -qF $'\tUne version plus récente d\'Ilvorande est déjà installée.' || fail "no French downgrade message"
 
 # A newer and an older package of the same files.
 mkdir "$work/files"
@@ -38,18 +33,18 @@ wineserver -p
 # Wine's services start with the first program and keep its output.
 wine wineboot </dev/null >/dev/null 2>&1
 
-# A registry key and all below it, as UTF-8 text, one line per value and
-# per key, each line starting with its key.
-flat() {  # flat KEY FILE
-    wine reg export "$1" "Z:${work//\//\\}\\export.reg" /y >/dev/null
+windows() { local path=${1//\//\\}; echo "Z:$path"; }
+unix() { local path=${1#C:}; echo "$WINEPREFIX/drive_c${path//\\//}"; }
+# A registry key and all below it, in UTF-8, a line per key and per value,
+# each starting with its key.
+flat() {  # flat KEY
+    wine reg export "$1" "$(windows "$work/export.reg")" /y >/dev/null
     iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r' |
-        awk '/^\[/ { key = $0; print key; next } NF { print key "\t" $0 }' >"$2"
+        awk '/^\[/ { key = $0; print key; next } NF { print key "\t" $0 }'
 }
-snapshot() {  # snapshot NAME: every file of the prefix and the registry
+snapshot() {  # snapshot NAME: the files of the prefix and its registry
     (cd "$WINEPREFIX/drive_c" && find . | sort) >"$work/$1.files"
-    flat HKCU "$work/$1.hkcu"
-    flat 'HKLM\Software' "$work/$1.hklm"
-    cat "$work/$1.hkcu" "$work/$1.hklm" | sort >"$work/$1.registry"
+    { flat HKCU && flat 'HKLM\Software'; } | sort >"$work/$1.registry"
 }
 msiexec() {  # msiexec ARGS...: its status, whose low byte only Unix keeps
     local status=0
@@ -57,56 +52,50 @@ msiexec() {  # msiexec ARGS...: its status, whose low byte only Unix keeps
     echo "msiexec $*: $status"
     return "$status"
 }
-# The entries of Windows' list of installed apps named Ilvorande (Wine keeps
-# even a per-user one in HKLM).
+# The entries named Ilvorande in Windows' list of installed apps (Wine keeps
+# even a per-user one in HKLM), and the one expected, in French.
 entries() {
-    flat 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' "$work/apps"
-    grep -E '"(DisplayName|DisplayVersion|Publisher|Language)"=' "$work/apps" | cut -f2 |
-        grep -A3 -xF '"DisplayName"="Ilvorande"' || true
+    flat 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' | cut -f2 |
+        grep -E '^"(DisplayName|DisplayVersion|Publisher|Language)"=' | grep -A3 -xF '"DisplayName"="Ilvorande"' || true
 }
-entry() {  # entry VERSION: the one entry expected, in French
+entry() {  # entry VERSION
     printf '"DisplayName"="Ilvorande"\n"DisplayVersion"="%s"\n"Language"=dword:0000040c\n"Publisher"="%s"' \
         "$1" "L'équipe Ilvorande"
 }
 
 snapshot before
-msiexec /i "Z:${package//\//\\}" /qn || fail "the install failed"
-
-local_app_data=$(wine cmd /c 'echo %LOCALAPPDATA%' </dev/null 2>/dev/null | tr -d '\r')
-app_data=$(wine cmd /c 'echo %APPDATA%' </dev/null 2>/dev/null | tr -d '\r')
+msiexec /i "$(windows "$package")" /qn || fail "the install failed"
+IFS=';' read -r local_app_data app_data < <(wine cmd /c 'echo %LOCALAPPDATA%;%APPDATA%' 2>/dev/null | tr -d '\r')
 folder="$local_app_data\\Programs\\Ilvorande"
-unix() { wine winepath -u "$1" </dev/null 2>/dev/null; }
 for file in Ilvorande.exe LISEZMOI.txt; do
     cmp "$(unix "$folder\\$file")" "$work/files/$file" || fail "$file is not the release's"
 done
 link=$(lnkinfo "$(unix "$app_data\\Microsoft\\Windows\\Start Menu\\Programs\\Ilvorande.lnk")")
 [[ $(sed -n 's/^\tLocal path\t*: //p' <<<"$link") == "$folder\\Ilvorande.exe" ]] || fail "link target: $link"
 [[ $(sed -n 's/^\tWorking directory\t*: //p' <<<"$link") == "$folder\\" ]] || fail "link folder: $link"
-flat 'HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Ilvorande.exe' "$work/app-path"
-grep -qxF "@=\"${folder//\\/\\\\}\\\\Ilvorande.exe\"" <(cut -f2 "$work/app-path") ||
-    fail "App Paths: $(cat "$work/app-path")"
-cmp "$(unix "$app_data\\Microsoft\\Installer")"/*/Ilvorande.ico "$source_dir/resources/Ilvorande.ico" ||
-    fail "the list of installed apps has not the program's icon"
+app_path=$(flat 'HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Ilvorande.exe')
+grep -qxF "@=\"${folder//\\/\\\\}\\\\Ilvorande.exe\"" <(cut -f2 <<<"$app_path") || fail "App Paths: $app_path"
+icon=$(flat 'HKCU\Software\Microsoft\Installer\Products' | cut -f2 | sed -n 's/^"ProductIcon"="\(.*\)"$/\1/p')
+cmp "$(unix "${icon//\\\\/\\}")" "$source_dir/resources/Ilvorande.ico" ||
+    fail "the list of installed apps shows another icon than the program's: $icon"
 [[ $(entries) == "$(entry "$version")" ]] || fail "installed apps: $(entries)"
 
-msiexec /i "Z:${work//\//\\}\\newer.msi" /qn || fail "the newer package did not install"
+msiexec /i "$(windows "$work/newer.msi")" /qn || fail "the newer package did not install"
 [[ $(entries) == "$(entry 99.0.0)" ]] || fail "after the newer package: $(entries)"
 cmp "$(unix "$folder\\Ilvorande.exe")" "$work/files/Ilvorande.exe" || fail "no program after the upgrade"
-
 # 1603, ERROR_INSTALL_FAILURE: the launch condition of the downgrade.
 status=0
-msiexec /i "Z:${work//\//\\}\\older.msi" /qn || status=$?
+msiexec /i "$(windows "$work/older.msi")" /qn || status=$?
 ((status == 1603 % 256)) || fail "the older package: $status, not 1603"
 [[ $(entries) == "$(entry 99.0.0)" ]] || fail "after the older package: $(entries)"
 
-msiexec /x "Z:${work//\//\\}\\newer.msi" /qn || fail "the uninstall failed"
+msiexec /x "$(windows "$work/newer.msi")" /qn || fail "the uninstall failed"
 snapshot after
-# Left to the Windows Installer: the folders of its caches and its empty
-# keys. Left to Wine: its record of the desktop menu entries it wrote.
-roaming=.${app_data#C:}
-roaming=${roaming//\\//}
+# Left to the Windows Installer: its cache folders and its empty keys. Left
+# to Wine: its record of the desktop menu entries that its shell wrote.
+caches=$(unix "$app_data")
 left=$(comm -13 "$work/before.files" "$work/after.files" |
-    grep -vxF -e ./windows/Installer -e "$roaming/Microsoft/Installer" || true)
+    grep -vxF -e ./windows/Installer -e ".${caches#"$WINEPREFIX/drive_c"}/Microsoft/Installer" || true)
 left+=$(comm -13 "$work/before.registry" "$work/after.registry" |
     grep -vE '^\[[^]]*\\Installer(\\.*)?\]$|^\[HKEY_CURRENT_USER\\Software\\Wine\\MenuFiles\]' || true)
 [[ -z $left ]] || fail "left after the uninstall: $left"

@@ -1,7 +1,7 @@
 """The release's winget manifests keep the rules of winget's manifest schema
-1.6.0 (required fields, types, lengths, patterns, values, no other field),
-hold together as one multi-file manifest in winget-pkgs' layout, and describe
-the package: its digest, product code, version, publisher and licence.
+1.6.0 (required fields, lengths, patterns, allowed values, no other field),
+make one multi-file manifest in winget-pkgs' layout, and describe the package:
+its digest, product code, version, publisher and licence.
    test_winget.py RELEASE_DIR VERSION"""
 import hashlib
 import os
@@ -12,123 +12,91 @@ import sys
 import yaml
 
 release, version = sys.argv[1:]
-faults = []
 
 
-def text(lo=1, hi=10000, pattern=None, values=None):
-    def check(value):
-        if not isinstance(value, str):
-            return f"{value!r} is not a string"
-        if not lo <= len(value) <= hi:
-            return f"length {len(value)}, not {lo} to {hi}"
-        if pattern and not re.search(pattern, value):
-            return f"{value!r} does not match {pattern}"
-        if values and value not in values:
-            return f"{value!r} is none of {values}"
-    return check
-
-
-def array(item, hi):
-    def check(value):
-        if not isinstance(value, list) or not 1 <= len(value) <= hi or len(set(map(str, value))) < len(value):
-            return f"{value!r} is not a list of 1 to {hi} different items"
-        return next(filter(None, map(item, value)), None)
-    return check
-
-
-def mapping(rules, required, where):
-    def check(value):
+def check(where, value, rule):
+    """A rule is a mapping of the fields' rules with those "required", a list
+    [item's rule, most items, fewest], or a string's (regex or set of values,
+    shortest, longest)."""
+    if isinstance(rule, dict):
         if not isinstance(value, dict):
-            return f"{value!r} is not a mapping"
-        for key in sorted(set(required) - set(value)):
-            faults.append(f"{where}: no {key}")
+            return [f"{where}: not a mapping"]
+        faults = [f"{where}: no {key}" for key in rule["required"] if key not in value]
         for key, item in value.items():
-            fault = rules[key](item) if key in rules else "not a field of the schema"
-            if fault:
-                faults.append(f"{where}: {key}: {fault}")
-    return check
+            known = key in rule and key != "required"
+            faults += check(f"{where}: {key}", item, rule[key]) if known else [f"{where}: no field {key}"]
+        return faults
+    if isinstance(rule, list):
+        fewest = rule[2] if len(rule) > 2 else 0
+        if not isinstance(value, list) or not fewest <= len(value) <= rule[1] or \
+                len(set(map(str, value))) < len(value):
+            return [f"{where}: not {fewest} to {rule[1]} different items"]
+        return [fault for item in value for fault in check(where, item, rule[0])]
+    allowed, shortest, longest = (*rule, 1, 10000)[:3]
+    if not isinstance(value, str) or not shortest <= len(value) <= longest:
+        return [f"{where}: {value!r} is not a text of {shortest} to {longest} characters"]
+    if value in allowed if isinstance(allowed, set) else re.search(allowed, value):
+        return []
+    return [f"{where}: {value!r} does not match {allowed}"]
 
 
 number = r"(0|[1-9][0-9]{0,3}|[1-5][0-9]{4}|6[0-4][0-9]{3}|65[0-4][0-9]{2}|655[0-2][0-9]|6553[0-5])"
-name_part = r'[^\.\s\\/:\*\?"<>\|\x01-\x1f]{1,32}'
-url = text(hi=2048, pattern=r"^([Hh][Tt][Tt][Pp][Ss]?)://.+$")
-locale = text(hi=20, pattern=r"^([a-zA-Z]{2,3}|[iI]-[a-zA-Z]+|[xX]-[a-zA-Z]{1,8})(-[a-zA-Z]{1,8})*$")
-common = {
-    "PackageIdentifier": text(hi=128, pattern=rf"^{name_part}(\.{name_part}){{1,7}}$"),
-    "PackageVersion": text(hi=128, pattern=r'^[^\\/:\*\?"<>\|\x01-\x1f]+$'),
-    "ManifestVersion": text(pattern=rf"^{number}(\.{number}){{2}}$"),
+part = r'[^\.\s\\/:\*\?"<>\|\x01-\x1f]{1,32}'
+url = (r"^([Hh][Tt][Tt][Pp][Ss]?)://.+$", 1, 2048)
+locale = (r"^([a-zA-Z]{2,3}|[iI]-[a-zA-Z]+|[xX]-[a-zA-Z]{1,8})(-[a-zA-Z]{1,8})*$", 1, 20)
+common = {"PackageIdentifier": (rf"^{part}(\.{part}){{1,7}}$", 1, 128),
+          "PackageVersion": (r'^[^\\/:\*\?"<>\|\x01-\x1f]+$', 1, 128),
+          "ManifestVersion": (rf"^{number}(\.{number}){{2}}$",)}
+rules = {
+    "version": {"DefaultLocale": locale, "required": ["DefaultLocale"]},
+    "installer": {
+        "InstallerLocale": locale, "MinimumOSVersion": (rf"^{number}(\.{number}){{0,3}}$",),
+        "InstallerType": ({"msix", "msi", "appx", "exe", "zip", "inno", "nullsoft", "wix", "burn", "pwa",
+                           "portable"},),
+        "Scope": ({"user", "machine"},), "UpgradeBehavior": ({"install", "uninstallPrevious"},),
+        "InstallModes": [({"interactive", "silent", "silentWithProgress"},), 3],
+        "ProductCode": (r"", 1, 255), "ReleaseDate": (r"^\d{4}-\d{2}-\d{2}$",),
+        "Installers": [{"Architecture": ({"x86", "x64", "arm", "arm64", "neutral"},),
+                        "InstallerUrl": url, "InstallerSha256": (r"^[A-Fa-f0-9]{64}$",),
+                        "required": ["Architecture", "InstallerUrl", "InstallerSha256"]}, 1024, 1],
+        "required": ["Installers"]},
+    "defaultLocale": {
+        "PackageLocale": locale, "Publisher": (r"", 2, 256), "PublisherUrl": url, "Author": (r"", 2, 256),
+        "PackageName": (r"", 2, 256), "PackageUrl": url, "License": (r"", 3, 512), "Copyright": (r"", 3, 512),
+        "ShortDescription": (r"", 3, 256), "Moniker": (r"", 1, 40), "Tags": [(r"", 1, 40), 16],
+        "required": ["PackageLocale", "Publisher", "PackageName", "License", "ShortDescription"]},
 }
-installer = {
-    "Architecture": text(values=["x86", "x64", "arm", "arm64", "neutral"]),
-    "InstallerUrl": url,
-    "InstallerSha256": text(pattern=r"^[A-Fa-f0-9]{64}$"),
-}
-kinds = {
-    "version": ({"DefaultLocale": locale}, ["DefaultLocale"]),
-    "installer": ({
-        "InstallerLocale": locale,
-        "MinimumOSVersion": text(pattern=rf"^{number}(\.{number}){{0,3}}$"),
-        "InstallerType": text(values=["msix", "msi", "appx", "exe", "zip", "inno", "nullsoft", "wix",
-                                      "burn", "pwa", "portable"]),
-        "Scope": text(values=["user", "machine"]),
-        "InstallModes": array(text(values=["interactive", "silent", "silentWithProgress"]), 3),
-        "UpgradeBehavior": text(values=["install", "uninstallPrevious"]),
-        "ProductCode": text(hi=255),
-        "ReleaseDate": text(pattern=r"^\d{4}-\d{2}-\d{2}$"),
-        "Installers": array(mapping(installer, list(installer), "Installers"), 1024),
-    }, ["Installers"]),
-    "defaultLocale": ({
-        "PackageLocale": locale,
-        "Publisher": text(2, 256), "PublisherUrl": url, "Author": text(2, 256),
-        "PackageName": text(2, 256), "PackageUrl": url, "License": text(3, 512),
-        "Copyright": text(3, 512), "ShortDescription": text(3, 256), "Moniker": text(hi=40),
-        "Tags": array(text(hi=40), 16),
-    }, ["PackageLocale", "Publisher", "PackageName", "License", "ShortDescription"]),
-}
-
-identifier = "Ilvorande.Ilvorande"
-folder = os.path.join(release, "winget", "manifests", "i", "Ilvorande", "Ilvorande", version)
-names = {"version": f"{identifier}.yaml", "installer": f"{identifier}.installer.yaml",
-         "defaultLocale": f"{identifier}.locale.fr-FR.yaml"}
-root = os.path.join(release, "winget")
-found = sorted(os.path.relpath(os.path.join(d, f), root) for d, _, files in os.walk(root) for f in files)
-expected = sorted(os.path.relpath(os.path.join(folder, name), root) for name in names.values())
-if found != expected:
-    faults.append(f"files {found}, not {expected}")
-
-manifests = {}
-for kind, name in names.items():
-    path = os.path.join(folder, name)
-    if os.path.exists(path):
-        manifests[kind] = yaml.safe_load(open(path, encoding="utf-8"))
-        rules, required = kinds[kind]
-        rules = {**common, "ManifestType": text(values=[kind]), **rules}
-        mapping(rules, [*common, "ManifestType", *required], name)(manifests[kind])
 
 package = os.path.join(release, f"Ilvorande-{version}-win64.msi")
-properties = subprocess.run(["msiinfo", "export", package, "Property"], capture_output=True, text=True,
-                            check=True).stdout
-statement = "Aucun droit particulier n'est réservé : ce programme peut circuler librement et gratuitement !"
+properties = subprocess.run(["msiinfo", "export", package, "Property"], capture_output=True, text=True).stdout
+same = {"PackageIdentifier": "Ilvorande.Ilvorande", "PackageVersion": version, "ManifestVersion": "1.6.0"}
 wanted = {
-    "version": {"PackageIdentifier": identifier, "PackageVersion": version, "DefaultLocale": "fr-FR",
-                "ManifestVersion": "1.6.0"},
-    "installer": {"PackageIdentifier": identifier, "PackageVersion": version, "Scope": "user",
-                  "InstallerType": "msi", "ManifestVersion": "1.6.0",
+    "version": {"DefaultLocale": "fr-FR"},
+    "installer": {"Scope": "user", "InstallerType": "msi",
                   "ProductCode": re.search(r"^ProductCode\t(\S+)", properties, re.M)[1]},
-    "defaultLocale": {"PackageIdentifier": identifier, "PackageVersion": version, "PackageLocale": "fr-FR",
-                      "Publisher": "L'équipe Ilvorande", "License": statement, "ManifestVersion": "1.6.0",
-                      "ShortDescription": "Change la résolution de l'écran en un clic."},
-}
-for kind, fields in wanted.items():
-    for key, value in fields.items():
-        if manifests.get(kind, {}).get(key) != value:
-            faults.append(f"{names[kind]}: {key} is {manifests.get(kind, {}).get(key)!r}, not {value!r}")
-digest = hashlib.sha256(open(package, "rb").read()).hexdigest()
-installers = manifests.get("installer", {}).get("Installers") or [{}]
-if str(installers[0].get("InstallerSha256")).lower() != digest:
-    faults.append(f"InstallerSha256 is not the package's {digest}")
-if not str(installers[0].get("InstallerUrl")).endswith(f"/Ilvorande-{version}-win64.msi"):
-    faults.append("InstallerUrl does not name the package")
-
-print("\n".join(faults) or f"winget manifests of {identifier} {version}: all rules kept")
+    "defaultLocale": {"PackageLocale": "fr-FR", "Publisher": "L'équipe Ilvorande",
+                      "ShortDescription": "Change la résolution de l'écran en un clic.",
+                      "License": "Aucun droit particulier n'est réservé : ce programme peut circuler "
+                                 "librement et gratuitement !"}}
+names = {"version": "", "installer": ".installer", "defaultLocale": ".locale.fr-FR"}
+root = os.path.join(release, "winget")
+folder = os.path.join("manifests", "i", "Ilvorande", "Ilvorande", version)
+found = sorted(os.path.relpath(os.path.join(d, f), root) for d, _, files in os.walk(root) for f in files)
+expected = sorted(os.path.join(folder, f"Ilvorande.Ilvorande{suffix}.yaml") for suffix in names.values())
+faults = [] if found == expected else [f"files {found}, not {expected}"]
+manifests = {}
+for kind, suffix in names.items():
+    path = os.path.join(root, folder, f"Ilvorande.Ilvorande{suffix}.yaml")
+    manifests[kind] = yaml.safe_load(open(path, encoding="utf-8")) if os.path.exists(path) else {}
+    rule = {**rules[kind], **common, "ManifestType": ({kind},)}
+    rule["required"] = [*rule["required"], *common, "ManifestType"]
+    faults += check(kind, manifests[kind], rule)
+    faults += [f"{kind}: {key} is not {value!r}" for key, value in {**same, **wanted[kind]}.items()
+               if manifests[kind].get(key) != value]
+installer = (manifests["installer"].get("Installers") or [{}])[0]
+if str(installer.get("InstallerSha256")).lower() != hashlib.sha256(open(package, "rb").read()).hexdigest():
+    faults.append("installer: InstallerSha256 is not the package's digest")
+if not str(installer.get("InstallerUrl")).endswith(f"/Ilvorande-{version}-win64.msi"):
+    faults.append("installer: InstallerUrl does not name the package")
+print("\n".join(faults) or f"winget manifests of Ilvorande {version}: all rules kept")
 sys.exit(1 if faults else 0)
