@@ -6,7 +6,11 @@
 set -euo pipefail
 
 source_dir=$1 release=$2 version=$3
-base=${WINEPREFIX:?run under scripts/with-test-env.sh}
+base=${WINEPREFIX:-}
+if [[ -z $base || -z ${BUILD_DIR:-} || $base != "$BUILD_DIR"/* ]]; then
+    echo "run under scripts/with-test-env.sh, whose Wine prefix lies in the build folder" >&2
+    exit 1
+fi
 package=$release/Ilvorande-$version-win64.msi
 work=$(mktemp -d)
 export WINEPREFIX=$base-installer XDG_DATA_HOME=$work/share XDG_CONFIG_HOME=$work/config
