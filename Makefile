@@ -47,7 +47,8 @@ fuzz: build-fuzz
 	@'$(FUZZ)/fuzz.sh' -max_total_time=$(FUZZ_SECONDS) '-artifact_prefix=$(FUZZ)/' \
 		'$(FUZZ)/corpus' tests/fuzz/corpus
 
-# The release archive and its digests in $(BUILD)/dist; needs only the Windows program.
+# The release (archive, package, winget manifests, digests) in $(BUILD)/dist;
+# needs only the Windows program. SIGNING_PFX and SIGNING_PASSWORD sign it.
 dist: deps
 	@scripts/dist.sh
 

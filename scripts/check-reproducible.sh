@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Two builds of the same sources, in two folders with different paths and a
 # day apart for every tool that reads SOURCE_DATE_EPOCH, must give the same
-# Ilvorande.exe and the same release archive, byte for byte.
+# Ilvorande.exe, release archive, package and winget manifests, byte for byte
+# (unsigned: a signature holds its own time).
 #   scripts/check-reproducible.sh [SOURCE_DIR]
 set -euo pipefail
 
@@ -32,12 +33,13 @@ build() {  # build SOURCES [SOURCE_DATE_EPOCH of the compilers]
 
 first=$work/a
 second=$work/second-folder/with/a-longer-path
-unset SOURCE_DATE_EPOCH
+unset SOURCE_DATE_EPOCH SIGNING_PFX SIGNING_PASSWORD DIST_DIR WINDOWS_BUILD_DIR
 build "$first"
 build "$second" $(($(date +%s) + 90000))
 
 status=0
-for file in windows/Ilvorande.exe dist/SHA256SUMS $(cd "$first/build" && ls dist/*.zip); do
+for file in windows/Ilvorande.exe dist/SHA256SUMS $(cd "$first/build" && ls dist/*.zip dist/*.msi &&
+    find dist/winget -type f | sort); do
     if cmp -s "$first/build/$file" "$second/build/$file"; then
         echo "same bytes: $file"
     else

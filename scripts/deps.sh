@@ -25,13 +25,15 @@ packages=(
     xdotool imagemagick
     # reads .lnk files independently of Windows; chattr makes a folder unwritable
     liblnk-utils e2fsprogs
+    # the Windows Installer package, its signature and the winget manifests' check
+    wixl msitools osslsigncode openssl python3-yaml
 )
 # The commands that the build and the tests call, checked after installing:
 # a package can be installed and still lack one (an alternative unset, say).
 tools=(
     cmake ninja g++ clang++ python3 x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-gcc-posix
     x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump wine wineserver
-    Xorg xrandr xdotool import convert lnkinfo chattr
+    Xorg xrandr xdotool import convert lnkinfo chattr wixl msiinfo osslsigncode openssl
 )
 if [[ ${1:-} == format ]]; then
     packages=(clang-format)
