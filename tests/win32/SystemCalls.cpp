@@ -57,9 +57,9 @@ BOOL WINAPI RecordExit(UINT flags, DWORD reason) {
   return TRUE;
 }
 
-int WINAPI RecordMessageBox(HWND, LPCWSTR text, LPCWSTR title, UINT style) {
-  calls.push_back(
-      Printed("MessageBoxW(%s, %s, %#x)", Quoted(text).c_str(), Quoted(title).c_str(), style));
+int WINAPI RecordMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT style) {
+  calls.push_back(Printed("MessageBoxW(%#llx, %s, %s, %#x)", Handle(owner), Quoted(text).c_str(),
+                          Quoted(title).c_str(), style));
   return pressedButton;
 }
 

@@ -3,31 +3,68 @@
 #include <windows.h>
 
 #include "SystemCalls.h"
+#include "TestWindow.h"
 #include "win32/toolkit/Win32Toolkit.h"
 
 namespace ilvorande::win32test {
 namespace {
 
+const std::string TextAndTitle = "\"Désolé, c'est parti ???\", \"Info\"";
+
+// The style's numbers are checked against the system's at compile time.
 TEST(Toolkit, MessageBoxTakesTheStyleAsItIsAndOnlyYesReadsAsYes) {
   const struct {
     MessageStyle style;
     int pressed;
     MessageAnswer answer;
-    unsigned styleSent;
   } cases[] = {
-      {MessageStyle::YesNoSystemModal, IDYES, MessageAnswer::Yes, 0x1004},
-      {MessageStyle::YesNoSystemModal, IDNO, MessageAnswer::Other, 0x1004},
-      {MessageStyle::OkWithStopIcon, IDOK, MessageAnswer::Other, 0x10},
-      {MessageStyle::OkWithInformationIcon, IDCANCEL, MessageAnswer::Other, 0x40},
-      {MessageStyle::OkWithInformationIcon, 0 /* the box failed */, MessageAnswer::Other, 0x40},
+      {MessageStyle::YesNoSystemModal, IDYES, MessageAnswer::Yes},
+      {MessageStyle::YesNoSystemModal, IDNO, MessageAnswer::Other},
+      {MessageStyle::OkWithStopIcon, IDOK, MessageAnswer::Other},
+      {MessageStyle::OkWithInformationIcon, IDCANCEL, MessageAnswer::Other},
+      {MessageStyle::OkWithInformationIcon, 0 /* the box failed */, MessageAnswer::Other},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pressed);
     ForgetCalls();
     pressedButton = c.pressed;
     EXPECT_EQ(Win32Toolkit().ShowMessage("Désolé, c'est parti ???", c.style, "Info"), c.answer);
-    EXPECT_EQ(calls, std::vector{Printed("MessageBoxW(\"Désolé, c'est parti ???\", \"Info\", %#x)",
-                                         c.styleSent)});
+    EXPECT_EQ(calls, std::vector{Printed("MessageBoxW(0, %s, %#x)", TextAndTitle.c_str(),
+                                         static_cast<unsigned>(c.style))});
+  }
+}
+
+// Modal to the window in front: the active one, else the first visible and
+// enabled one; none while no window shows (start-up).
+TEST(Toolkit, MessageBoxBlocksTheWindowInFront) {
+  enum State { Hidden, Shown, Disabled, Active };
+  constexpr int NoOwner = -1;
+  const struct {
+    const char* name;
+    std::vector<State> windows;
+    int owner;  // index in windows, or NoOwner
+  } cases[] = {
+      {"hidden", {Hidden}, NoOwner},
+      // Either side of it, whichever way the windows are listed.
+      {"shown among hidden and disabled", {Hidden, Disabled, Shown, Disabled, Hidden}, 2},
+      {"the active one, created first", {Active, Shown}, 0},
+      {"the active one, created last", {Shown, Active}, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<TestWindow> windows;
+    for (const State state : c.windows) {
+      windows.push_back(MakeWindow());
+      EnableWindow(windows.back().get(), state != Disabled);
+      if (state != Hidden) ShowWindow(windows.back().get(), state == Active ? SW_SHOW : SW_SHOWNA);
+    }
+    ASSERT_EQ(GetActiveWindow() != nullptr, c.owner != NoOwner && c.windows[c.owner] == Active);
+    ForgetCalls();
+    Win32Toolkit().ShowMessage("Désolé, c'est parti ???", MessageStyle::OkWithStopIcon, "Info");
+    const HWND owner = c.owner != NoOwner ? windows[c.owner].get() : nullptr;
+    EXPECT_EQ(calls,
+              std::vector{Printed("MessageBoxW(%#llx, %s, 0x10)",
+                                  reinterpret_cast<ULONG_PTR>(owner), TextAndTitle.c_str())});
   }
 }
 
