@@ -5,6 +5,8 @@
 #include <cstring>
 
 extern "C" decltype(&::GetProcAddress) __real___imp_GetProcAddress;
+extern "C" decltype(&::GetModuleFileNameW) __real___imp_GetModuleFileNameW;
+extern "C" decltype(&::GetLocaleInfoW) __real___imp_GetLocaleInfoW;
 
 namespace ilvorande::win32test {
 namespace {
@@ -63,6 +65,27 @@ int WINAPI RecordMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT style)
   return pressedButton;
 }
 
+// As the system answers: a path too long for the buffer is cut to it, and
+// the answer is then the buffer's size.
+DWORD WINAPI AnswerModuleFileName(HMODULE module, LPWSTR path, DWORD size) {
+  if (modulePath.empty()) return __real___imp_GetModuleFileNameW(module, path, size);
+  const DWORD length = static_cast<DWORD>(modulePath.size());
+  const DWORD copied = length < size ? length : size - 1;
+  path[modulePath.copy(path, copied)] = L'\0';
+  return length < size ? length : size;
+}
+
+int WINAPI AnswerLocaleInfo(LCID locale, LCTYPE kind, LPWSTR text, int size) {
+  if (!localeAnswers) return __real___imp_GetLocaleInfoW(locale, kind, text, size);
+  calls.push_back(Printed("GetLocaleInfoW(%#lx, %#lx)", locale, kind));
+  const auto answer = localeAnswers->find(kind);
+  if (answer == localeAnswers->end() || answer->second.size() >= static_cast<size_t>(size)) {
+    return 0;
+  }
+  text[answer->second.copy(text, answer->second.size())] = L'\0';
+  return static_cast<int>(answer->second.size()) + 1;  // with the terminator
+}
+
 HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
                                     LPCSTR folder, INT show) {
   calls.push_back(Printed("ShellExecuteA(%#llx, %s, %s, %s, %s, %d)", Handle(owner),
@@ -94,4 +117,6 @@ decltype(&::SendMessageA) __wrap___imp_SendMessageA = &RecordMessage;
 decltype(&::ExitWindowsEx) __wrap___imp_ExitWindowsEx = &RecordExit;
 decltype(&::MessageBoxW) __wrap___imp_MessageBoxW = &RecordMessageBox;
 decltype(&::GetProcAddress) __wrap___imp_GetProcAddress = &LookUp;
+decltype(&::GetModuleFileNameW) __wrap___imp_GetModuleFileNameW = &AnswerModuleFileName;
+decltype(&::GetLocaleInfoW) __wrap___imp_GetLocaleInfoW = &AnswerLocaleInfo;
 }

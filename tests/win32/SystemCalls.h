@@ -7,6 +7,8 @@
 
 #include <cstdio>
 #include <deque>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,11 +20,18 @@ inline std::vector<std::string> calls;
 // (successful once none is left) and the button pressed in MessageBoxW.
 inline std::deque<long> displayAnswers;
 inline int pressedButton = 0;
+// The program's path as GetModuleFileNameW gives it; empty: the real one.
+inline std::wstring modulePath;
+// GetLocaleInfoW's answers by the kind of value asked (LCTYPE), whatever the
+// locale; a kind not listed fails. None: the system answers.
+inline std::optional<std::map<unsigned long, std::wstring>> localeAnswers;
 
 inline void ForgetCalls() {
   calls.clear();
   displayAnswers.clear();
   pressedButton = 0;
+  modulePath.clear();
+  localeAnswers.reset();
 }
 
 template <typename... Values>

@@ -1,4 +1,5 @@
-// How a message box is asked for and how its answer is read.
+// The toolkit's reading of the system: message boxes and their answers, the
+// program's own path, the user's decimal separator, the waiting messages.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -66,6 +67,57 @@ TEST(Toolkit, MessageBoxBlocksTheWindowInFront) {
               std::vector{Printed("MessageBoxW(%#llx, %s, 0x10)",
                                   reinterpret_cast<ULONG_PTR>(owner), TextAndTitle.c_str())});
   }
+}
+
+TEST(Toolkit, FolderAndBaseNameOfTheProgramsPath) {
+  const std::wstring deep = L"D:\\" + std::wstring(300, L'a');  // beyond MAX_PATH
+  const struct {
+    std::wstring path;
+    std::string folder, baseName;
+  } cases[] = {
+      {L"C:\\Ilvorande.exe", "C:\\", "Ilvorande"},
+      {L"C:\\Jeux vidéo\\Ilvorande.2.exe", "C:\\Jeux vidéo", "Ilvorande.2"},
+      {deep + L"\\Résolution.exe", "D:\\" + std::string(300, 'a'), "Résolution"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.baseName);
+    ForgetCalls();
+    modulePath = c.path;
+    EXPECT_EQ(Win32Toolkit().AppFolder(), c.folder);
+    EXPECT_EQ(Win32Toolkit().AppBaseName(), c.baseName);
+  }
+}
+
+// A French user writes "1024,5"; the thousands separator is a blank there.
+TEST(Toolkit, DecimalSeparatorIsTheUsersOwnElseADot) {
+  const struct {
+    std::map<unsigned long, std::wstring> locale;
+    const char* separator;
+  } cases[] = {
+      {{{LOCALE_SDECIMAL, L","}, {LOCALE_STHOUSAND, L"\u00A0"}}, ","},
+      {{}, "."},
+  };
+  for (const auto& c : cases) {
+    ForgetCalls();
+    localeAnswers = c.locale;
+    EXPECT_EQ(Win32Toolkit().DecimalSeparator(), c.separator);
+    // The user's default locale, its decimal separator.
+    EXPECT_EQ(calls, std::vector<std::string>{"GetLocaleInfoW(0x400, 0xe)"});
+  }
+}
+
+// After a switch: every message it brought, then back, leaving a quit to
+// the main loop.
+TEST(Toolkit, WaitingMessagesAreAllProcessedThenItReturns) {
+  constexpr int Waiting = 3;
+  for (int posted = 0; posted < Waiting; ++posted) {
+    ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0));
+  }
+  PostQuitMessage(0);
+  Win32Toolkit().ProcessWaitingMessages();
+  MSG next{};
+  ASSERT_TRUE(PeekMessageW(&next, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(next.message, static_cast<UINT>(WM_QUIT)) << "another message is left";
 }
 
 }  // namespace
