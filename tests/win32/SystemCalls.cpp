@@ -5,6 +5,7 @@
 #include <cstring>
 
 extern "C" decltype(&::GetProcAddress) __real___imp_GetProcAddress;
+extern "C" decltype(&::SendMessageW) __real___imp_SendMessageW;
 extern "C" decltype(&::GetModuleFileNameW) __real___imp_GetModuleFileNameW;
 extern "C" decltype(&::GetLocaleInfoW) __real___imp_GetLocaleInfoW;
 
@@ -51,6 +52,14 @@ LRESULT WINAPI RecordMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
                           static_cast<unsigned long long>(wParam),
                           static_cast<unsigned long long>(lParam)));
   return 0;
+}
+
+// Recorded, and made: the real windows of the tests need their messages.
+LRESULT WINAPI RecordSentMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  calls.push_back(Printed("SendMessageW(%#llx, %#x, %#llx, %#llx)", Handle(window), message,
+                          static_cast<unsigned long long>(wParam),
+                          static_cast<unsigned long long>(lParam)));
+  return __real___imp_SendMessageW(window, message, wParam, lParam);
 }
 
 // Never the real one: under Wine it ends the Wine session.
@@ -114,6 +123,7 @@ using namespace ilvorande::win32test;
 decltype(&::EnumDisplaySettingsA) __wrap___imp_EnumDisplaySettingsA = &RecordEnumeration;
 decltype(&::ChangeDisplaySettingsA) __wrap___imp_ChangeDisplaySettingsA = &RecordChange;
 decltype(&::SendMessageA) __wrap___imp_SendMessageA = &RecordMessage;
+decltype(&::SendMessageW) __wrap___imp_SendMessageW = &RecordSentMessage;
 decltype(&::ExitWindowsEx) __wrap___imp_ExitWindowsEx = &RecordExit;
 decltype(&::MessageBoxW) __wrap___imp_MessageBoxW = &RecordMessageBox;
 decltype(&::GetProcAddress) __wrap___imp_GetProcAddress = &LookUp;

@@ -1,4 +1,5 @@
-// The system calls that the Win32 layer makes, recorded instead of made. The
+// The system calls that the Win32 layer makes, recorded instead of made, or
+// made after they are recorded where the tests' real windows need them. The
 // test executable is linked with ld's --wrap on their import slots
 // (__imp_Name), so every call of the layer's own files lands here;
 // ShellExecuteA, which the layer looks up at run time, is handed out by a
