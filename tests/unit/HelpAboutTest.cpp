@@ -9,8 +9,14 @@
 namespace ilvorande::testing {
 namespace {
 
+// In a box with the information icon, under the program's name.
 TEST(CommandHelp, ExplainsEveryPresetLargestFirst) {
-  EXPECT_EQ(CommandHelpText(),
+  FakeSystem system;
+  ShowCommandHelp(system);
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].style, MessageStyle::OkWithInformationIcon);
+  EXPECT_EQ(system.messages[0].title, "Ilvorande");
+  EXPECT_EQ(system.messages[0].text,
             " Ajoutez derrière ''...\\ilvorande.exe ''(un espace et)\r\n"
             "/0 pour  1600 x 1200\r\n"
             "/1 pour  1400 x 1050\r\n"

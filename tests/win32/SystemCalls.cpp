@@ -5,6 +5,9 @@
 #include <cstring>
 
 extern "C" decltype(&::GetProcAddress) __real___imp_GetProcAddress;
+extern "C" decltype(&::SendMessageW) __real___imp_SendMessageW;
+extern "C" decltype(&::GetModuleFileNameW) __real___imp_GetModuleFileNameW;
+extern "C" decltype(&::GetLocaleInfoW) __real___imp_GetLocaleInfoW;
 
 namespace ilvorande::win32test {
 namespace {
@@ -51,16 +54,45 @@ LRESULT WINAPI RecordMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
   return 0;
 }
 
+// Recorded, and made: the real windows of the tests need their messages.
+LRESULT WINAPI RecordSentMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  calls.push_back(Printed("SendMessageW(%#llx, %#x, %#llx, %#llx)", Handle(window), message,
+                          static_cast<unsigned long long>(wParam),
+                          static_cast<unsigned long long>(lParam)));
+  return __real___imp_SendMessageW(window, message, wParam, lParam);
+}
+
 // Never the real one: under Wine it ends the Wine session.
 BOOL WINAPI RecordExit(UINT flags, DWORD reason) {
   calls.push_back(Printed("ExitWindowsEx(%u, %lu)", flags, reason));
   return TRUE;
 }
 
-int WINAPI RecordMessageBox(HWND, LPCWSTR text, LPCWSTR title, UINT style) {
-  calls.push_back(
-      Printed("MessageBoxW(%s, %s, %#x)", Quoted(text).c_str(), Quoted(title).c_str(), style));
+int WINAPI RecordMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT style) {
+  calls.push_back(Printed("MessageBoxW(%#llx, %s, %s, %#x)", Handle(owner), Quoted(text).c_str(),
+                          Quoted(title).c_str(), style));
   return pressedButton;
+}
+
+// As the system answers: a path too long for the buffer is cut to it, and
+// the answer is then the buffer's size.
+DWORD WINAPI AnswerModuleFileName(HMODULE module, LPWSTR path, DWORD size) {
+  if (modulePath.empty()) return __real___imp_GetModuleFileNameW(module, path, size);
+  const DWORD length = static_cast<DWORD>(modulePath.size());
+  const DWORD copied = length < size ? length : size - 1;
+  path[modulePath.copy(path, copied)] = L'\0';
+  return length < size ? length : size;
+}
+
+int WINAPI AnswerLocaleInfo(LCID locale, LCTYPE kind, LPWSTR text, int size) {
+  if (!localeAnswers) return __real___imp_GetLocaleInfoW(locale, kind, text, size);
+  calls.push_back(Printed("GetLocaleInfoW(%#lx, %#lx)", locale, kind));
+  const auto answer = localeAnswers->find(kind);
+  if (answer == localeAnswers->end() || answer->second.size() >= static_cast<size_t>(size)) {
+    return 0;
+  }
+  text[answer->second.copy(text, answer->second.size())] = L'\0';
+  return static_cast<int>(answer->second.size()) + 1;  // with the terminator
 }
 
 HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
@@ -91,7 +123,10 @@ using namespace ilvorande::win32test;
 decltype(&::EnumDisplaySettingsA) __wrap___imp_EnumDisplaySettingsA = &RecordEnumeration;
 decltype(&::ChangeDisplaySettingsA) __wrap___imp_ChangeDisplaySettingsA = &RecordChange;
 decltype(&::SendMessageA) __wrap___imp_SendMessageA = &RecordMessage;
+decltype(&::SendMessageW) __wrap___imp_SendMessageW = &RecordSentMessage;
 decltype(&::ExitWindowsEx) __wrap___imp_ExitWindowsEx = &RecordExit;
 decltype(&::MessageBoxW) __wrap___imp_MessageBoxW = &RecordMessageBox;
 decltype(&::GetProcAddress) __wrap___imp_GetProcAddress = &LookUp;
+decltype(&::GetModuleFileNameW) __wrap___imp_GetModuleFileNameW = &AnswerModuleFileName;
+decltype(&::GetLocaleInfoW) __wrap___imp_GetLocaleInfoW = &AnswerLocaleInfo;
 }

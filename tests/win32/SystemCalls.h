@@ -1,4 +1,5 @@
-// The system calls that the Win32 layer makes, recorded instead of made. The
+// The system calls that the Win32 layer makes, recorded instead of made, or
+// made after they are recorded where the tests' real windows need them. The
 // test executable is linked with ld's --wrap on their import slots
 // (__imp_Name), so every call of the layer's own files lands here;
 // ShellExecuteA, which the layer looks up at run time, is handed out by a
@@ -7,6 +8,8 @@
 
 #include <cstdio>
 #include <deque>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,11 +21,18 @@ inline std::vector<std::string> calls;
 // (successful once none is left) and the button pressed in MessageBoxW.
 inline std::deque<long> displayAnswers;
 inline int pressedButton = 0;
+// The program's path as GetModuleFileNameW gives it; empty: the real one.
+inline std::wstring modulePath;
+// GetLocaleInfoW's answers by the kind of value asked (LCTYPE), whatever the
+// locale; a kind not listed fails. None: the system answers.
+inline std::optional<std::map<unsigned long, std::wstring>> localeAnswers;
 
 inline void ForgetCalls() {
   calls.clear();
   displayAnswers.clear();
   pressedButton = 0;
+  modulePath.clear();
+  localeAnswers.reset();
 }
 
 template <typename... Values>

@@ -164,12 +164,30 @@ inline HWND Focus(const Window& window) {
   return info.hwndFocus;
 }
 
+// Whether the focus is on one of the window's controls.
+inline bool FocusInside(const Window& window) {
+  const HWND focus = Focus(window);
+  return focus != nullptr && IsChild(window.handle, focus);
+}
+
 // Presses Tab until the control has the focus; false if it never gets it.
+// The first press waits for the window in front to focus a control of its
+// own, each next one for the focus to reach the control that Tab moves to
+// (as the dialog manager finds it): a press still on its way, or a change
+// of focus taken for its effect, would carry the focus past the control.
 inline bool TabTo(const Window& window, const Window& control) {
-  for (int presses = 0; presses < 30 && Focus(window) != control.handle; ++presses) {
-    const HWND before = Focus(window);
-    if (!PressKeys(window, {VK_TAB})) return false;
-    WaitUntil([&] { return Focus(window) != before; });
+  if (!WaitUntil([&] {
+        if (GetForegroundWindow() != window.handle) SetForegroundWindow(window.handle);
+        return GetForegroundWindow() == window.handle && FocusInside(window);
+      })) {
+    return false;
+  }
+  constexpr int MostPresses = 30;  // more than a window has controls
+  for (int presses = 0; presses < MostPresses && Focus(window) != control.handle; ++presses) {
+    const HWND next = GetNextDlgTabItem(window.handle, Focus(window), FALSE);
+    if (!PressKeys(window, {VK_TAB}) || !WaitUntil([&] { return Focus(window) == next; })) {
+      return false;
+    }
   }
   return Focus(window) == control.handle;
 }

@@ -1,0 +1,47 @@
+// What the message loop does before a key reaches the window.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "SystemCalls.h"
+#include "TestWindow.h"
+#include "win32/toolkit/Win32MessageLoop.h"
+
+namespace ilvorande::win32test {
+namespace {
+
+// The calls that change a window's keyboard cues (WM_CHANGEUISTATE): Wine
+// keeps no such state, so they are read here rather than from the window.
+std::vector<std::string> CueChanges() {
+  std::vector<std::string> changes = calls;
+  std::erase_if(changes, [](const std::string& call) {
+    return !call.starts_with("SendMessageW(") || call.find(", 0x127, ") == std::string::npos;
+  });
+  return changes;
+}
+
+// As the dialog manager of Windows does: the keys that move the focus, and
+// only they, show where it is, on the whole window.
+TEST(MessageLoop, KeysThatMoveTheFocusShowWhereItIs) {
+  const struct {
+    WPARAM key;
+    bool shown;
+  } cases[] = {{VK_TAB, true}, {VK_LEFT, true}, {VK_RIGHT, true},
+               {VK_UP, true},  {VK_DOWN, true}, {'A', false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    const TestWindow window = MakeWindow();
+    const HWND control = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                                         window.get(), nullptr, nullptr, nullptr);
+    ASSERT_TRUE(PostMessageW(control, WM_KEYDOWN, c.key, 0));
+    ForgetCalls();
+    while (DispatchNext(false) == Dispatched::One) {
+    }
+    // UIS_CLEAR, UISF_HIDEFOCUS
+    const auto cleared = Printed("SendMessageW(%#llx, 0x127, 0x10002, 0)",
+                                 reinterpret_cast<ULONG_PTR>(window.get()));
+    EXPECT_EQ(CueChanges(), c.shown ? std::vector{cleared} : std::vector<std::string>{});
+  }
+}
+
+}  // namespace
+}  // namespace ilvorande::win32test

@@ -1,0 +1,55 @@
+// A window's scale: its icon's size, and its place after a change of dpi.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+
+#include "TestWindow.h"
+#include "win32/toolkit/DpiScale.h"
+#include "win32/toolkit/ProgramIcon.h"
+
+namespace ilvorande::win32test {
+namespace {
+
+std::array<LONG, 4> Corners(const RECT& rect) {
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// 32 pixels at 100 %, both as the title bar's big and small icon.
+TEST(Scale, ProgramIconGrowsWithTheScale) {
+  const struct {
+    UINT dpi;
+    LONG pixels;
+  } cases[] = {{96, 32}, {144, 48}, {192, 64}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    const TestWindow window = MakeWindow();
+    const UniqueIcon icon =
+        SetProgramIcon(window.get(), GetModuleHandleW(nullptr), DpiScale(c.dpi));
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon.get(), &info));
+    BITMAP picture{};
+    GetObjectW(info.hbmColor, sizeof picture, &picture);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(picture.bmWidth, c.pixels);
+    EXPECT_EQ(picture.bmHeight, c.pixels);
+    for (const WPARAM which : {ICON_BIG, ICON_SMALL}) {
+      EXPECT_EQ(SendMessageW(window.get(), WM_GETICON, which, 0),
+                reinterpret_cast<LRESULT>(icon.get()))
+          << (which == ICON_BIG ? "big" : "small");
+    }
+  }
+}
+
+TEST(Scale, AfterADpiChangeTheWindowStandsWhereTheSystemSuggests) {
+  const TestWindow window = MakeWindow({100, 100, 300, 200});
+  const RECT suggested{150, 120, 450, 270};
+  MoveToSuggestedPlace(window.get(), reinterpret_cast<LPARAM>(&suggested));
+  RECT place{};
+  GetWindowRect(window.get(), &place);
+  EXPECT_EQ(Corners(place), Corners(suggested));
+}
+
+}  // namespace
+}  // namespace ilvorande::win32test
