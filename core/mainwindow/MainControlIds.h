@@ -21,6 +21,10 @@ enum class MainControl : int {
   AboutButton,
   QuitButton,
   RestoreButton,
+  // Only while two or more screens are attached: the drop-down list of the
+  // screens and its caption, first in the window.
+  ScreenChooser,
+  ScreenChooserCaption,
 };
 
 constexpr MainControl ModeButton(int presetIndex) {

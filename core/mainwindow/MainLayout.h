@@ -14,6 +14,9 @@ inline constexpr std::string_view ShortcutOptionTooltip =
     "Si cette case est active, d'appuyer sur un bouton ira créer un raccourci permettant d'un clic "
     "d'accéder à cette configuration.";
 
+// Read before the screen chooser, which shows only with two or more screens.
+inline constexpr std::string_view ScreenChooserCaption = "écran";
+
 namespace main_layout {
 
 enum Font { Default, Large };

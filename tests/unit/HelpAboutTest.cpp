@@ -29,6 +29,15 @@ TEST(CommandHelp, ExplainsEveryPresetLargestFirst) {
             "L'équipe Ilvorande, 2026\r\n");
 }
 
+// With two screens or more, one line more before the example.
+TEST(CommandHelp, TellsHowToChooseAScreenOnlyWhenThereAreSeveral) {
+  std::string expected = CommandHelpText();
+  expected.insert(expected.find("Exemple:"),
+                  "Ajoutez @2 derrière le chiffre pour que le programme change l'écran 2 : "
+                  "/4@2F\r\n");
+  EXPECT_EQ(CommandHelpText(true), expected);
+}
+
 struct AboutHarness {
   FakeSystem system;
   FakeAboutView view;

@@ -174,6 +174,22 @@ void Win32MainWindow::Enable(MainControl control) {
   }
 }
 
+// built on the window skeleton
+void Win32MainWindow::Disable(MainControl control) {
+  if (window_ != nullptr) {
+    EnableWindow(Control(control), FALSE);
+  } else if (const auto found = pending_.find(static_cast<int>(control)); found != pending_.end()) {
+    found->second.enabled = false;
+  }
+}
+
+// built on the window skeleton: until then the window has no chooser.
+void Win32MainWindow::ShowScreenChooser(const std::vector<std::string>& /*entries*/,
+                                        int /*chosen*/) {}
+
+// built on the window skeleton
+void Win32MainWindow::HideScreenChooser() {}
+
 bool Win32MainWindow::MakesShortcuts() {
   // The option starts unticked, and only the user ticks it.
   return window_ != nullptr &&
