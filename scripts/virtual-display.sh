@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A private X server whose modes RandR (and so Wine) can really switch.
-#   virtual-display.sh start STATEDIR   prints ":N"; writes STATEDIR/display, STATEDIR/xorg.pid
+#   virtual-display.sh start STATEDIR [CONFIG]   prints ":N"; writes STATEDIR/display,
+#                                                STATEDIR/xorg.pid; CONFIG: xorg-dummy.conf
 #   virtual-display.sh stop STATEDIR
 # Xvfb will not do: it forgets modes added with xrandr, so Wine sees one mode only.
 set -euo pipefail
@@ -9,7 +10,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 timeout_s=${VIRTUAL_DISPLAY_TIMEOUT:-30}
 
 usage() {
-    echo "usage: $0 start|stop STATEDIR" >&2
+    echo "usage: $0 start STATEDIR [CONFIG] | stop STATEDIR" >&2
     exit 2
 }
 
@@ -38,7 +39,7 @@ is_our_xorg() {
 displayfd_written_or_dead() { grep -qs '^[0-9]' "$1" || pid_gone "$2"; }
 
 start() {
-    local state=$1
+    local state=$1 config=${2:-$here/xorg-dummy.conf}
     mkdir -p "$state/xorg.conf.d"
     state=$(cd "$state" && pwd)
     if [[ -s $state/xorg.pid ]] && pid_alive "$(cat "$state/xorg.pid")"; then
@@ -52,7 +53,7 @@ start() {
 
     # -sharevts/-novtswitch: never take over a console of the machine.
     # +xinerama: keeps Xorg from adding its built-in modes to the list.
-    Xorg +xinerama -config "$here/xorg-dummy.conf" -configdir "$state/xorg.conf.d" \
+    Xorg +xinerama -config "$config" -configdir "$state/xorg.conf.d" \
         -noreset -nolisten tcp -sharevts -novtswitch \
         -logfile "$state/xorg.log" -displayfd 3 \
         3>"$state/displayfd" </dev/null >"$state/xorg.out" 2>&1 &
@@ -93,9 +94,9 @@ stop() {
     rm -f "$state/xorg.pid" "$state/display" "$state/displayfd"
 }
 
-[[ $# -eq 2 ]] || usage
-case $1 in
-start) start "$2" ;;
-stop) stop "$2" ;;
+case $#:${1:-} in
+2:start) start "$2" ;;
+3:start) start "$2" "$(realpath "$3")" ;;
+2:stop) stop "$2" ;;
 *) usage ;;
 esac

@@ -138,3 +138,14 @@ start_session() {
     export DISPLAY
     wine_prefix_init virtual
 }
+
+# A second virtual display with two screens, in STATEDIR, exported as
+# ILVORANDE_TWO_SCREENS_DISPLAY for the two-screen suites; ends when the
+# script exits.
+#   start_two_screens STATEDIR
+start_two_screens() {
+    on_exit "$scripts_dir/virtual-display.sh" stop "$1"
+    ILVORANDE_TWO_SCREENS_DISPLAY=$("$scripts_dir/virtual-display.sh" start "$1" \
+        "$scripts_dir/xorg-dummy-two.conf") || return
+    export ILVORANDE_TWO_SCREENS_DISPLAY
+}

@@ -16,9 +16,12 @@ constexpr std::string_view RefusalTitle = "Désolé";
 }  // namespace
 
 void SwitchDisplayMode(DisplaySettings& display, Toolkit& toolkit, std::int32_t width,
-                       std::int32_t height, std::int32_t depth) {
+                       std::int32_t height, std::int32_t depth, std::optional<int> otherScreen) {
   if (!std::in_range<std::int16_t>(depth)) return;
-  switch (display.Switch(width, height, static_cast<std::int16_t>(depth))) {
+  const auto bits = static_cast<std::int16_t>(depth);
+  const SwitchAnswer answer = otherScreen ? display.SwitchScreen(*otherScreen, width, height, bits)
+                                          : display.Switch(width, height, bits);
+  switch (answer) {
     case SwitchAnswer::Switched:
       break;  // stored and told to every window by the switch itself
     case SwitchAnswer::NeedsRestart:

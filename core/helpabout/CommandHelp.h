@@ -7,9 +7,10 @@
 
 namespace ilvorande {
 
-// Sixteen lines, each ended by a carriage return and a line feed.
-std::string CommandHelpText();
+// Sixteen lines, each ended by a carriage return and a line feed; one more,
+// on choosing a screen, when two or more screens are attached.
+std::string CommandHelpText(bool severalScreens = false);
 
-void ShowCommandHelp(Toolkit& toolkit);
+void ShowCommandHelp(Toolkit& toolkit, bool severalScreens);
 
 }  // namespace ilvorande

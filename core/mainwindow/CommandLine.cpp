@@ -35,6 +35,27 @@ std::optional<char32_t> SuffixOf(std::u32string_view tail) {
   return tail[tail.size() - BeforeQuotes];
 }
 
+bool IsDigit(char32_t c) {
+  return c >= U'0' && c <= U'9';
+}
+
+// The digits after "@" in "4@2F", taken out of the tail ("4F"), whose suffix
+// then reads as ever; nothing taken without "@" and a digit there.
+std::optional<std::string> TakeScreenNumber(std::u32string& tail) {
+  constexpr std::size_t ScreenMark = 1;  // right after the button's digit
+  if (tail.size() <= ScreenMark + 1 || tail[ScreenMark] != U'@' || !IsDigit(tail[ScreenMark + 1])) {
+    return std::nullopt;
+  }
+  std::size_t end = ScreenMark + 1;
+  std::string number;
+  for (; end < tail.size() && IsDigit(tail[end]); ++end) {
+    if (number == "0") number.clear();  // leading zeros say nothing
+    number += static_cast<char>(tail[end]);
+  }
+  tail.erase(ScreenMark, end - ScreenMark);
+  return number;
+}
+
 char32_t UpperAscii(char32_t c) {
   return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c;
 }
@@ -61,15 +82,16 @@ std::optional<CommandLineRequest> ParseCommandLine(std::string_view commandLine)
   const std::u32string_view arguments = TrimSpaces(decoded);
 
   CommandLineRequest request;
-  std::u32string_view tail = arguments;
+  std::u32string tail(arguments);
   if (const auto marker = FindMarker(arguments)) {
     tail = arguments.substr(*marker + 1);
   } else {
     request.helpForMissingMarker = true;
   }
-  if (tail.empty() || tail.front() < U'0' || tail.front() > U'9') return request;
+  if (tail.empty() || !IsDigit(tail.front())) return request;
 
   request.buttonIndex = static_cast<int>(tail.front() - U'0');
+  request.screenNumber = TakeScreenNumber(tail);
   request.after = AfterSwitchFor(SuffixOf(tail));
   return request;
 }

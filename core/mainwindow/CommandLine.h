@@ -1,8 +1,10 @@
-// Reading of the start-up command line: "/4F" switches to preset 4 and ends.
+// Reading of the start-up command line: "/4F" switches to preset 4 and ends,
+// "/4@2F" does the same on screen 2.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace ilvorande {
@@ -15,6 +17,9 @@ struct CommandLineRequest {
   bool helpForMissingMarker = false;
   // The mode button to press; without one, the help is shown (again).
   std::optional<int> buttonIndex;
+  // The screen named by "@" and digits right after the button's digit, in
+  // decimal without leading zeros, however long; none: the primary.
+  std::optional<std::string> screenNumber;
   AfterSwitch after = AfterSwitch::LeaveState;
 };
 

@@ -21,7 +21,8 @@ enum class MainControl : int {
   AboutButton,
   QuitButton,
   RestoreButton,
-  // Only while two screens or more are attached.
+  // Only while two or more screens are attached: the drop-down list of the
+  // screens and its caption, first in the window.
   ScreenChooser,
   ScreenChooserCaption,
 };

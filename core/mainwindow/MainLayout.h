@@ -14,6 +14,9 @@ inline constexpr std::string_view ShortcutOptionTooltip =
     "Si cette case est active, d'appuyer sur un bouton ira créer un raccourci permettant d'un clic "
     "d'accéder à cette configuration.";
 
+// Read before the screen chooser, which shows only with two or more screens.
+inline constexpr std::string_view ScreenChooserCaption = "écran";
+
 namespace main_layout {
 
 enum Font { Default, Large };
@@ -205,7 +208,7 @@ constexpr std::array<ControlLayout, Controls.size() + 2> WithScreenRow() {
   std::array<ControlLayout, Controls.size() + 2> controls{};
   controls[0] = {.id = Id(MainControl::ScreenChooserCaption),
                  .kind = ControlKind::Label,
-                 .caption = "écran",
+                 .caption = ScreenChooserCaption,
                  .left = ColumnLeft,
                  .top = 90,
                  .width = ScreenCaptionWidth,

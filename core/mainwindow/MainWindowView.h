@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/mainwindow/MainControlIds.h"
 
@@ -17,6 +18,13 @@ class MainWindowView {
   virtual std::string Text(MainControl control) = 0;
   virtual void SetText(MainControl control, std::string_view text) = 0;
   virtual void Enable(MainControl control) = 0;
+  virtual void Disable(MainControl control) = 0;
+  // The screen chooser above everything else, with these entries and the
+  // chosen one selected, the window grown by its row; called again, the
+  // entries are replaced.
+  virtual void ShowScreenChooser(const std::vector<std::string>& entries, int chosen) = 0;
+  // The chooser gone, and the window back to its one-screen layout.
+  virtual void HideScreenChooser() = 0;
   // Whether the shortcut option is ticked: the preset buttons then write
   // desktop links instead of switching.
   virtual bool MakesShortcuts() = 0;

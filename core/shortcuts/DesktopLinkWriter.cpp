@@ -7,6 +7,7 @@ namespace ilvorande {
 namespace {
 
 constexpr std::string_view LinkNamePrefix = "Ilvorande en ";
+constexpr std::string_view LinkScreenPrefix = " sur l'écran ";
 constexpr std::string_view LinkExtension = ".lnk";
 constexpr int ProgramIconIndex = 0;
 
@@ -18,19 +19,25 @@ std::string JoinPath(const std::string& folder, std::string_view name) {
 
 }  // namespace
 
-void WriteDesktopLink(Shell& shell, Toolkit& toolkit, const ModePreset& preset) {
+void WriteDesktopLink(Shell& shell, Toolkit& toolkit, const ModePreset& preset,
+                      std::optional<int> otherScreen) {
   // Without the desktop there is nowhere sensible to write: a bare name would
   // land in whatever folder happens to be current.
   const auto desktop = shell.DesktopFolder();
   if (!desktop) return;
-  const std::string name = std::string(LinkNamePrefix) + PresetCaption(preset);
+  std::string name = std::string(LinkNamePrefix) + PresetCaption(preset);
+  std::string arguments = "/" + std::to_string(preset.index);
+  if (otherScreen) {
+    name += std::string(LinkScreenPrefix) + std::to_string(*otherScreen);
+    arguments += "@" + std::to_string(*otherScreen);
+  }
   const std::string folder = toolkit.AppFolder();
   // Built from folder, base name and ".exe", whatever the running file's extension.
   const auto program = shell.ExpandEnvironment(JoinPath(folder, toolkit.AppBaseName() + ".exe"));
   shell.WriteLink({
       .path = JoinPath(*desktop, name + std::string(LinkExtension)),
       .target = program,
-      .arguments = "/" + std::to_string(preset.index) + "F",
+      .arguments = arguments + "F",
       .workingFolder = shell.ExpandEnvironment(folder),
       .show = ShowCommand::NoActivate,
       .description = name,

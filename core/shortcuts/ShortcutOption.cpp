@@ -20,12 +20,14 @@ std::string PresetButtonCaption(const ModePreset& preset, bool makesShortcuts) {
   return makesShortcuts ? std::string(ShortcutCaptionPrefix) + caption : caption;
 }
 
-void MakeShortcutForButton(Shell& shell, Toolkit& toolkit, int buttonIndex) {
+void MakeShortcutForButton(Shell& shell, Toolkit& toolkit, int buttonIndex,
+                           std::optional<int> otherScreen) {
   if (buttonIndex == CustomModeIndex) {
     toolkit.ShowMessage(CustomRefusalText, MessageStyle::OkWithInformationIcon, CustomRefusalTitle);
     return;
   }
-  if (const auto preset = FindPreset(buttonIndex)) WriteDesktopLink(shell, toolkit, *preset);
+  if (const auto preset = FindPreset(buttonIndex))
+    WriteDesktopLink(shell, toolkit, *preset, otherScreen);
 }
 
 }  // namespace ilvorande

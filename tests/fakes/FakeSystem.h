@@ -22,6 +22,13 @@ struct ModeRequest {
   bool operator==(const ModeRequest&) const = default;
 };
 
+struct ScreenModeRequest {
+  int screen;
+  std::int32_t width, height;
+  std::int16_t depth;
+  bool operator==(const ScreenModeRequest&) const = default;
+};
+
 struct ShownMessage {
   std::string text;
   MessageStyle style;
@@ -43,11 +50,16 @@ struct OpenedAddress {
 
 class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
  public:
-  // The display.
+  // The display: the primary's size and depth, and with two screens or
+  // more, all of them (the primary's size and depth are read from above);
+  // with none listed, the primary alone is screen 1.
   ScreenSize screen{1600, 1200};
   std::int32_t depth = 32;
-  std::deque<SwitchAnswer> answers;  // Switched once none is left
-  std::vector<ModeRequest> switches;
+  std::vector<AttachedScreen> screens;
+  std::deque<SwitchAnswer> answers;               // Switched once none is left
+  std::vector<ModeRequest> switches;              // of the primary
+  std::vector<ScreenModeRequest> screenSwitches;  // of the others
+  int enumerations = 0;
   int restarts = 0;
 
   // The toolkit.
@@ -78,6 +90,25 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
     if (answer == SwitchAnswer::Switched) pendingScreen_ = ScreenSize{width, height};
     return answer;
   }
+  int AttachedScreenCount() override {
+    return screens.empty() ? 1 : static_cast<int>(screens.size());
+  }
+  std::vector<AttachedScreen> AttachedScreens() override {
+    ++enumerations;
+    if (screens.empty()) return {{1, true, screen.width, screen.height, depth}};
+    std::vector<AttachedScreen> attached = screens;
+    for (auto& primary : attached) {
+      if (primary.primary) primary = {primary.number, true, screen.width, screen.height, depth};
+    }
+    return attached;
+  }
+  SwitchAnswer SwitchScreen(int number, std::int32_t width, std::int32_t height,
+                            std::int16_t bits) override {
+    screenSwitches.push_back({number, width, height, bits});
+    const SwitchAnswer answer = Next(answers, SwitchAnswer::Switched);
+    if (answer == SwitchAnswer::Switched) pendingScreens_[number] = ScreenSize{width, height};
+    return answer;
+  }
   void RequestRestart() override { ++restarts; }
 
   MessageAnswer ShowMessage(std::string_view text, MessageStyle style,
@@ -93,6 +124,11 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   ScreenSize Screen() override { return screen; }
   void ProcessWaitingMessages() override {
     if (pendingScreen_) screen = *std::exchange(pendingScreen_, std::nullopt);
+    for (const auto& [number, size] : std::exchange(pendingScreens_, {})) {
+      for (auto& other : screens) {
+        if (other.number == number) other.width = size.width, other.height = size.height;
+      }
+    }
     for (auto waiting = std::exchange(waitingInput, {}); auto& input : waiting) input();
   }
   [[noreturn]] void EndProcess(int exitCode) override {
@@ -130,6 +166,7 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   }
 
   std::optional<ScreenSize> pendingScreen_;
+  std::map<int, ScreenSize> pendingScreens_;
 };
 
 }  // namespace ilvorande::testing

@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/helpabout/AboutView.h"
 #include "core/mainwindow/MainWindowView.h"
@@ -14,7 +15,10 @@ namespace ilvorande::testing {
 class FakeMainView : public MainWindowView {
  public:
   std::map<MainControl, std::string> texts;
-  std::set<MainControl> enabled;
+  std::set<MainControl> enabled;  // by the behaviour, until it disables them
+  // The chooser's entries while it shows, and the one chosen.
+  std::optional<std::vector<std::string>> chooser;
+  int chosenEntry = -1;
   bool optionTicked = false;
   std::optional<bool> minimized;
   bool quitShowsIcon = false;
@@ -26,6 +30,12 @@ class FakeMainView : public MainWindowView {
     texts[control] = std::string(text);
   }
   void Enable(MainControl control) override { enabled.insert(control); }
+  void Disable(MainControl control) override { enabled.erase(control); }
+  void ShowScreenChooser(const std::vector<std::string>& entries, int chosen) override {
+    chooser = entries;
+    chosenEntry = chosen;
+  }
+  void HideScreenChooser() override { chooser.reset(); }
   bool MakesShortcuts() override { return optionTicked; }
   void SetMinimized(bool value) override { minimized = value; }
   void ShowProgramIconOnQuitButton() override { quitShowsIcon = true; }

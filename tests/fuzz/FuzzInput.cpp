@@ -89,11 +89,13 @@ void CheckWrittenNumbers(std::string_view bytes, std::string_view separatorField
                               separator) == IfInRange(value < 0 ? -even : even));
 }
 
-// Help at most twice, one switch at most, and the program ends only after a switch.
+// Help at most twice, one switch at most, and the program ends only after a
+// switch or a screen that isn't there.
 void CheckStartUp(const Input& input) {
   FakeSystem system;
   system.commandLine = input.fields[0];
   system.decimalSeparator = input.fields[3];
+  system.screens = {{1, true, 1600, 1200, 32}, {2, false, 1024, 768, 16}};
   FakeMainView view;
   MainWindowBehaviour behaviour(view, system, system, system);
   bool goesOn = true;
@@ -104,10 +106,13 @@ void CheckStartUp(const Input& input) {
   }
 
   Require(system.messages.size() <= 2);
-  Require(system.switches.size() <= 1);
+  Require(system.switches.size() + system.screenSwitches.size() <= 1);
   const bool pressed = view.enabled.contains(MainControl::RestoreButton);
+  const bool missingScreen =
+      !system.messages.empty() && system.messages.back().text.ends_with(" n'est pas branché.");
   if (input.fields[0].empty()) Require(system.messages.empty() && !pressed);
-  if (!pressed) Require(goesOn && !view.minimized && system.switches.empty());
+  if (!pressed) Require(system.switches.empty() && system.screenSwitches.empty());
+  if (!pressed && !missingScreen) Require(goesOn && !view.minimized);
   Require(goesOn == system.exitCodes.empty() && goesOn != view.closed);
   if (goesOn) Require(!view.texts[MainControl::ModeInForce].empty());
 }

@@ -12,7 +12,7 @@ namespace {
 // In a box with the information icon, under the program's name.
 TEST(CommandHelp, ExplainsEveryPresetLargestFirst) {
   FakeSystem system;
-  ShowCommandHelp(system);
+  ShowCommandHelp(system, false);
   ASSERT_EQ(system.messages.size(), 1u);
   EXPECT_EQ(system.messages[0].style, MessageStyle::OkWithInformationIcon);
   EXPECT_EQ(system.messages[0].title, "Ilvorande");
@@ -33,6 +33,15 @@ TEST(CommandHelp, ExplainsEveryPresetLargestFirst) {
             "le programme s'arretera de lui même ensuite.\r\n"
             "\r\n"
             "L'équipe Ilvorande, 2026\r\n");
+}
+
+// With two screens or more, one line more before the example.
+TEST(CommandHelp, TellsHowToChooseAScreenOnlyWhenThereAreSeveral) {
+  std::string expected = CommandHelpText();
+  expected.insert(expected.find("Exemple:"),
+                  "Ajoutez @2 derrière le chiffre pour que le programme change l'écran 2 : "
+                  "/4@2F\r\n");
+  EXPECT_EQ(CommandHelpText(true), expected);
 }
 
 struct AboutHarness {

@@ -1,5 +1,5 @@
-// Start-up, the mode buttons, restore, the command line and the window
-// commands, against the system and the window in memory.
+// Start-up, the mode buttons, restore, the command line, the screens and the
+// window commands, against the system and the window in memory.
 #include <gtest/gtest.h>
 
 #include "core/mainwindow/MainWindowBehaviour.h"
@@ -214,6 +214,167 @@ TEST(CommandLine, RestoreOffersTheModeBeforeTheStartUpSwitch) {
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
   EXPECT_EQ(h.Text(MainControl::WidthBox), "1024");
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+}
+
+// Screen 1 primary at 1600 x 1200 in 32 bits, screen 2 at 1024 x 768 in 16.
+const std::vector<AttachedScreen> TwoScreens{{1, true, 1600, 1200, 32}, {2, false, 1024, 768, 16}};
+const std::vector<std::string> TwoEntries{"Écran 1 : 1600 x 1200 (principal)",
+                                          "Écran 2 : 1024 x 768"};
+
+TEST(Screens, EverythingActsOnTheChosenScreenWhichKeepsItsOwnRestore) {
+  Harness h;
+  h.system.screens = TwoScreens;
+  h.Load();
+  EXPECT_EQ(h.view.chooser, TwoEntries);
+  EXPECT_EQ(h.view.chosenEntry, 0);
+
+  h.behaviour.ScreenChosen(1);
+  EXPECT_EQ(h.Text(MainControl::WidthBox) + " " + h.Text(MainControl::HeightBox), "1024 768");
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
+  // Ctrl+Z as screen 2 changes restores screen 2 once its switch ends.
+  h.system.waitingInput.push_back([&] { h.behaviour.RestoreClicked(); });
+  h.behaviour.ModeButtonClicked(5);
+  h.behaviour.ModeButtonClicked(5);
+  EXPECT_EQ(
+      h.system.screenSwitches,
+      (std::vector<ScreenModeRequest>{{2, 800, 600, 16}, {2, 1024, 768, 16}, {2, 800, 600, 16}}));
+  EXPECT_TRUE(h.system.switches.empty());
+  EXPECT_EQ(h.view.chooser, (std::vector<std::string>{TwoEntries[0], "Écran 2 : 800 x 600"}));
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "800 X 600");
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1024 x 768");
+
+  // The primary has not been switched: nothing to restore there.
+  h.behaviour.ScreenChosen(0);
+  EXPECT_FALSE(h.RestoreEnabled());
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer");
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1600 X 1200");
+  h.system.answers.push_back(SwitchAnswer::Refused);
+  h.behaviour.ModeButtonClicked(4);
+  EXPECT_EQ(h.system.switches, (std::vector<ModeRequest>{{1024, 768, 32}}));
+  EXPECT_EQ(h.system.messages.back().text, "Votre carte graphique n'accepte pas cette résolution");
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+
+  // Shortcuts name the screen they switch, except the primary's.
+  h.view.optionTicked = true;
+  h.behaviour.ModeButtonClicked(4);
+  h.behaviour.ScreenChosen(1);
+  h.behaviour.ModeButtonClicked(4);
+  ASSERT_EQ(h.system.links.size(), 2u);
+  EXPECT_EQ(h.system.links[0].arguments, "/4F");
+  EXPECT_EQ(h.system.links[1].path,
+            "C:\\Users\\Zoë\\Desktop\\Ilvorande en 1024 x 768 sur l'écran 2.lnk");
+  EXPECT_EQ(h.system.links[1].description, "Ilvorande en 1024 x 768 sur l'écran 2");
+  EXPECT_EQ(h.system.links[1].arguments, "/4@2F");
+
+  h.view.optionTicked = false;
+  h.behaviour.RestoreClicked();
+  EXPECT_EQ(h.system.screenSwitches.back(), (ScreenModeRequest{2, 1024, 768, 16}));
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
+}
+
+TEST(Screens, TheChooserFollowsScreensAttachedAndDetached) {
+  Harness h;
+  h.Load();
+  h.behaviour.ModeButtonClicked(5);
+  h.behaviour.DesktopChanged();
+  EXPECT_EQ(h.system.enumerations, 0) << "one screen: never enumerated";
+  EXPECT_FALSE(h.view.chooser);
+
+  h.system.screens = TwoScreens;
+  h.behaviour.DesktopChanged();
+  EXPECT_EQ(h.view.chooser,
+            (std::vector<std::string>{"Écran 1 : 800 x 600 (principal)", TwoEntries[1]}));
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+  h.behaviour.HelpClicked();
+  EXPECT_NE(h.system.messages.back().text.find("/4@2F"), std::string::npos);
+  h.behaviour.ScreenChosen(1);
+  h.behaviour.ModeButtonClicked(6);
+
+  // Screen 2 goes while chosen: the primary is chosen, as at start-up.
+  h.system.screens.clear();
+  h.behaviour.DesktopChanged();
+  EXPECT_FALSE(h.view.chooser);
+  EXPECT_EQ(h.Text(MainControl::WidthBox) + " " + h.Text(MainControl::HeightBox), "800 600");
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "800 X 600");
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+  h.behaviour.HelpClicked();
+  EXPECT_EQ(h.system.messages.back().text.find("@"), std::string::npos);
+
+  // Back at another mode, it keeps the mode saved for it in this run.
+  h.system.screens = {TwoScreens[0], {2, false, 1280, 1024, 16}};
+  h.behaviour.DesktopChanged();
+  EXPECT_EQ(h.view.chosenEntry, 0);
+  h.behaviour.ScreenChosen(1);
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1024 x 768");
+  // Nothing changed, nothing shown anew: the typing stays.
+  h.view.texts[MainControl::WidthBox] = "123";
+  h.behaviour.DesktopChanged();
+  EXPECT_EQ(h.Text(MainControl::WidthBox), "123");
+}
+
+TEST(Screens, TheCommandLineSwitchesTheScreenItNames) {
+  const ModeRequest primaryTo1024{1024, 768, 32};
+  const ScreenModeRequest screen2To1024{2, 1024, 768, 16};
+  const auto missing = [](const char* number) {
+    return std::vector<ShownMessage>{{std::string("L'écran ") + number + " n'est pas branché.",
+                                      MessageStyle::OkWithStopIcon, "Désolé"}};
+  };
+  const struct {
+    const char* commandLine;
+    bool oneScreen;
+    std::vector<ModeRequest> switches;
+    std::vector<ScreenModeRequest> screenSwitches;
+    std::vector<ShownMessage> messages;
+    std::optional<bool> minimized;
+    bool ends;
+    int chosenEntry;  // -1: no chooser
+  } cases[] = {
+      {"/4@2F", false, {}, {screen2To1024}, {}, std::nullopt, true, 1},
+      {"/4@02M", false, {}, {screen2To1024}, {}, true, false, 1},
+      {"/4@2F''", false, {}, {screen2To1024}, {}, std::nullopt, true, 1},
+      {"/4@1F", false, {primaryTo1024}, {}, {}, std::nullopt, true, 0},
+      {"/4@F", false, {primaryTo1024}, {}, {}, std::nullopt, true, -1},
+      {"/8@2", false, {}, {}, {}, false, false, 1},
+      {"/4@9F", false, {}, {}, missing("9"), std::nullopt, true, -1},
+      {"/4@0M", false, {}, {}, missing("0"), true, false, 0},
+      {"/4@00018446744073709551618",
+       false,
+       {},
+       {},
+       missing("18446744073709551618"),
+       false,
+       false,
+       0},
+      {"/4@1", true, {primaryTo1024}, {}, {}, false, false, -1},
+      {"/4@2", true, {}, {}, missing("2"), false, false, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.commandLine);
+    Harness h;
+    if (!c.oneScreen) h.system.screens = TwoScreens;
+    h.system.commandLine = c.commandLine;
+    const bool goesOn = h.Load();
+    EXPECT_EQ(h.system.switches, c.switches);
+    EXPECT_EQ(h.system.screenSwitches, c.screenSwitches);
+    EXPECT_EQ(h.system.messages, c.messages);
+    EXPECT_EQ(h.view.minimized, c.minimized);
+    EXPECT_EQ(goesOn, !c.ends);
+    EXPECT_EQ(h.view.chooser ? h.view.chosenEntry : -1, c.chosenEntry);
+  }
+  // Without "@" the screens are never enumerated.
+  Harness quick;
+  quick.system.screens = TwoScreens;
+  quick.system.commandLine = "/4F";
+  quick.Load();
+  EXPECT_EQ(quick.system.enumerations, 0);
+  // Screen 2 chosen by "/6@2", with its own size and restore.
+  Harness h;
+  h.system.screens = TwoScreens;
+  h.system.commandLine = "/6@2";
+  h.Load();
+  EXPECT_EQ(h.Text(MainControl::WidthBox), "640");
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "640 X 480");
+  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1024 x 768");
 }
 
 }  // namespace

@@ -76,6 +76,42 @@ TEST(CommandLineText, BlanksAroundItAreNotPartOfIt) {
   }
 }
 
+// "@" and digits right after the button's digit name a screen; the suffix
+// is read from what follows them, as without.
+TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
+  using enum AfterSwitch;
+  const struct {
+    const char* text;
+    int buttonIndex;
+    std::optional<std::string> screen;
+    AfterSwitch after;
+  } cases[] = {
+      {"/4@2F", 4, "2", End},
+      {"/4@2M", 4, "2", ShowMinimized},
+      {"/4@2", 4, "2", ShowNormal},
+      {"/4@2F''", 4, "2", End},
+      {"/4@2'", 4, "2", ShowNormal},
+      {"/4@10f", 4, "10", End},
+      {"/4@007", 4, "7", ShowNormal},
+      {"/4@000F", 4, "0", End},
+      {"/4@99999999999999999999", 4, "99999999999999999999", ShowNormal},
+      {"/8@2", 8, "2", ShowNormal},
+      {"/4@F", 4, std::nullopt, End},
+      {"/4@", 4, std::nullopt, LeaveState},
+      {"/4x@2F", 4, std::nullopt, End},
+      {"/4xyzM", 4, std::nullopt, ShowMinimized},
+      {"/4 @2F", 4, std::nullopt, End},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const auto request = ParseCommandLine(c.text);
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->buttonIndex, c.buttonIndex);
+    EXPECT_EQ(request->screenNumber, c.screen);
+    EXPECT_EQ(request->after, c.after);
+  }
+}
+
 // Each byte that cannot be read as part of a well-formed sequence becomes
 // one U+FFFD, and what follows it is read afresh.
 TEST(Utf8, MalformedBytesEachBecomeOneReplacementCharacter) {

@@ -59,6 +59,63 @@ TEST(Display, SwitchesThenStoresAndTellsEveryWindowOnlyOnSuccess) {
   }
 }
 
+// Only the count, while one screen may be all there is.
+TEST(Display, CountsTheScreensWithoutEnumeratingThem) {
+  ForgetCalls();
+  devices = {{"\\\\.\\DISPLAY1", DISPLAY_DEVICE_ATTACHED_TO_DESKTOP, {}, 32},
+             {"\\\\.\\DISPLAY2", 0, {}, 32}};
+  EXPECT_EQ(Win32DisplaySettings().AttachedScreenCount(), 1);
+  EXPECT_EQ(calls, std::vector<std::string>{"GetSystemMetrics(SM_CMONITORS)"});
+}
+
+// Sizes from the monitors, depths from each device's own context; a name
+// that its number would not spell back is not a screen of ours.
+TEST(Display, ListsTheAttachedScreensInTheOrderOfTheirNumbers) {
+  constexpr DWORD Attached = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
+  ForgetCalls();
+  devices = {{"\\\\.\\DISPLAY10", Attached, {2624, 0, 3424, 600}, 8},
+             {"\\\\.\\DISPLAY2", Attached, {1600, -100, 2624, 668}, 16},
+             {"\\\\.\\DISPLAY1", Attached | DISPLAY_DEVICE_PRIMARY_DEVICE, {0, 0, 1600, 1200}, 32},
+             {"\\\\.\\DISPLAY3", 0, {}, 32},
+             {"\\\\.\\DISPLAY02", Attached, {0, 1200, 640, 1680}, 32},
+             {"\\\\.\\DISPLAY", Attached, {0, 1680, 640, 2160}, 32}};
+  EXPECT_EQ(Win32DisplaySettings().AttachedScreens(),
+            (std::vector<AttachedScreen>{
+                {1, true, 1600, 1200, 32}, {2, false, 1024, 768, 16}, {10, false, 800, 600, 8}}));
+  std::vector<std::string> expected{"EnumDisplayMonitors()"};
+  for (int index = 0; index <= 6; ++index) {
+    expected.push_back(Printed("EnumDisplayDevicesA(NULL, %d, 0)", index));
+    if (index < 3) expected.push_back(Printed("CreateDCA(\"%s\")", devices[index].name));
+  }
+  EXPECT_EQ(calls, expected);
+}
+
+TEST(Display, SwitchesAnotherScreenByItsDeviceName) {
+  const std::string name = "\"\\\\.\\DISPLAY2\"";
+  const std::string enumeration = "EnumDisplaySettingsA(" + name + ", 0)";
+  const auto change = [&](int flags) {
+    return "ChangeDisplaySettingsExA(" + name +
+           Printed(", 800 x 600 x 16, fields 0x1c0000, size 156, 75 Hz, flags %d)", flags);
+  };
+  using enum SwitchAnswer;
+  const struct {
+    long answer;
+    SwitchAnswer switchAnswer;
+    std::vector<std::string> calls;
+  } cases[] = {
+      {0, Switched, {enumeration, change(4), change(1), Broadcast(16, 0x02580320)}},
+      {1, NeedsRestart, {enumeration, change(4)}},
+      {-2, Refused, {enumeration, change(4)}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    ForgetCalls();
+    displayAnswers = {c.answer};
+    EXPECT_EQ(Win32DisplaySettings().SwitchScreen(2, 800, 600, 16), c.switchAnswer);
+    EXPECT_EQ(calls, c.calls);
+  }
+}
+
 TEST(Display, RestartAsksTheSystemToReboot) {
   ForgetCalls();
   Win32DisplaySettings().RequestRestart();

@@ -8,6 +8,8 @@ extern "C" decltype(&::GetProcAddress) __real___imp_GetProcAddress;
 extern "C" decltype(&::SendMessageW) __real___imp_SendMessageW;
 extern "C" decltype(&::GetModuleFileNameW) __real___imp_GetModuleFileNameW;
 extern "C" decltype(&::GetLocaleInfoW) __real___imp_GetLocaleInfoW;
+extern "C" decltype(&::GetSystemMetrics) __real___imp_GetSystemMetrics;
+extern "C" decltype(&::GetDeviceCaps) __real___imp_GetDeviceCaps;
 
 namespace ilvorande::win32test {
 namespace {
@@ -45,6 +47,75 @@ LONG WINAPI RecordChange(DEVMODEA* record, DWORD flags) {
   const long answer = displayAnswers.front();
   displayAnswers.pop_front();
   return answer;
+}
+
+LONG WINAPI RecordChangeOf(LPCSTR device, DEVMODEA* record, HWND, DWORD flags, LPVOID) {
+  calls.push_back(Printed(
+      "ChangeDisplaySettingsExA(%s, %lu x %lu x %lu, fields %#lx, size %u, "
+      "%lu Hz, flags %lu)",
+      Quoted(device).c_str(), record->dmPelsWidth, record->dmPelsHeight, record->dmBitsPerPel,
+      record->dmFields, record->dmSize, record->dmDisplayFrequency, flags));
+  if (displayAnswers.empty()) return DISP_CHANGE_SUCCESSFUL;
+  const long answer = displayAnswers.front();
+  displayAnswers.pop_front();
+  return answer;
+}
+
+// Only the monitor count is the test's; the other metrics are the system's.
+int WINAPI CountMonitors(int index) {
+  if (index != SM_CMONITORS) return __real___imp_GetSystemMetrics(index);
+  calls.push_back("GetSystemMetrics(SM_CMONITORS)");
+  int attached = 0;
+  for (const DisplayDevice& device : devices)
+    attached += device.flags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
+  return attached;
+}
+
+BOOL WINAPI ListDevice(LPCSTR adapter, DWORD index, DISPLAY_DEVICEA* device, DWORD flags) {
+  calls.push_back(
+      Printed("EnumDisplayDevicesA(%s, %lu, %lu)", Quoted(adapter).c_str(), index, flags));
+  if (index >= devices.size()) return FALSE;
+  std::strcpy(device->DeviceName, devices[index].name);
+  device->StateFlags = devices[index].flags;
+  return TRUE;
+}
+
+// A monitor's handle is its device's place in the list, from 1.
+BOOL WINAPI ListMonitors(HDC, const RECT*, MONITORENUMPROC report, LPARAM data) {
+  calls.push_back("EnumDisplayMonitors()");
+  for (std::size_t index = 0; index < devices.size(); ++index) {
+    if ((devices[index].flags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP) == 0) continue;
+    RECT place = devices[index].place;
+    report(reinterpret_cast<HMONITOR>(index + 1), nullptr, &place, data);
+  }
+  return TRUE;
+}
+
+BOOL WINAPI DescribeMonitor(HMONITOR monitor, MONITORINFO* info) {
+  const DisplayDevice& device = devices.at(reinterpret_cast<std::size_t>(monitor) - 1);
+  info->rcMonitor = device.place;
+  info->dwFlags = (device.flags & DISPLAY_DEVICE_PRIMARY_DEVICE) != 0 ? MONITORINFOF_PRIMARY : 0;
+  std::strcpy(reinterpret_cast<MONITORINFOEXA*>(info)->szDevice, device.name);
+  return TRUE;
+}
+
+// A device's context is its device's place in the list, from DeviceContexts.
+constexpr ULONG_PTR DeviceContexts = 0x1000;
+
+HDC WINAPI RecordCreateDC(LPCSTR driver, LPCSTR, LPCSTR, const DEVMODEA*) {
+  calls.push_back(Printed("CreateDCA(%s)", Quoted(driver).c_str()));
+  for (std::size_t index = 0; index < devices.size(); ++index) {
+    if (std::strcmp(devices[index].name, driver) == 0) {
+      return reinterpret_cast<HDC>(DeviceContexts + index);
+    }
+  }
+  return nullptr;
+}
+
+int WINAPI DeviceDepth(HDC dc, int index) {
+  const auto device = reinterpret_cast<ULONG_PTR>(dc) - DeviceContexts;
+  if (index != BITSPIXEL || device >= devices.size()) return __real___imp_GetDeviceCaps(dc, index);
+  return devices[device].depth;
 }
 
 LRESULT WINAPI RecordMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -129,4 +200,11 @@ decltype(&::MessageBoxW) __wrap___imp_MessageBoxW = &RecordMessageBox;
 decltype(&::GetProcAddress) __wrap___imp_GetProcAddress = &LookUp;
 decltype(&::GetModuleFileNameW) __wrap___imp_GetModuleFileNameW = &AnswerModuleFileName;
 decltype(&::GetLocaleInfoW) __wrap___imp_GetLocaleInfoW = &AnswerLocaleInfo;
+decltype(&::ChangeDisplaySettingsExA) __wrap___imp_ChangeDisplaySettingsExA = &RecordChangeOf;
+decltype(&::GetSystemMetrics) __wrap___imp_GetSystemMetrics = &CountMonitors;
+decltype(&::EnumDisplayDevicesA) __wrap___imp_EnumDisplayDevicesA = &ListDevice;
+decltype(&::EnumDisplayMonitors) __wrap___imp_EnumDisplayMonitors = &ListMonitors;
+decltype(&::GetMonitorInfoA) __wrap___imp_GetMonitorInfoA = &DescribeMonitor;
+decltype(&::CreateDCA) __wrap___imp_CreateDCA = &RecordCreateDC;
+decltype(&::GetDeviceCaps) __wrap___imp_GetDeviceCaps = &DeviceDepth;
 }

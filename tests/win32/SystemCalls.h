@@ -6,6 +6,8 @@
 // wrapped GetProcAddress.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdio>
 #include <deque>
 #include <map>
@@ -17,8 +19,9 @@ namespace ilvorande::win32test {
 
 // One line per call, "Function(arguments)", in the order made.
 inline std::vector<std::string> calls;
-// What the system answers, in order: ChangeDisplaySettingsA's result codes
-// (successful once none is left) and the button pressed in MessageBoxW.
+// What the system answers, in order: ChangeDisplaySettingsA's and
+// ChangeDisplaySettingsExA's result codes (successful once none is left) and
+// the button pressed in MessageBoxW.
 inline std::deque<long> displayAnswers;
 inline int pressedButton = 0;
 // The program's path as GetModuleFileNameW gives it; empty: the real one.
@@ -27,12 +30,23 @@ inline std::wstring modulePath;
 // locale; a kind not listed fails. None: the system answers.
 inline std::optional<std::map<unsigned long, std::wstring>> localeAnswers;
 
+// A display device as EnumDisplayDevicesA lists it; an attached one is also
+// a monitor there, and its own device context has that depth.
+struct DisplayDevice {
+  const char* name;
+  DWORD flags;
+  RECT place;
+  int depth;
+};
+inline std::vector<DisplayDevice> devices;
+
 inline void ForgetCalls() {
   calls.clear();
   displayAnswers.clear();
   pressedButton = 0;
   modulePath.clear();
   localeAnswers.reset();
+  devices.clear();
 }
 
 template <typename... Values>

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,6 +23,7 @@ namespace {
 // The first graphics mode of the device, not its current settings: only the
 // header and defaults are wanted from it.
 constexpr DWORD FirstGraphicsMode = 0;
+constexpr std::string_view DeviceNamePrefix = "\\\\.\\DISPLAY";
 // WM_DISPLAYCHANGE carries the height in the high 16 bits, the width in the low ones.
 constexpr std::int64_t HighHalf = std::int64_t{1} << 16;
 
@@ -33,15 +37,69 @@ std::vector<BYTE> SystemBuffer(const DevModeRecord& record) {
   return buffer;
 }
 
-DevModeRecord EnumeratedRecord() {
+// Of the primary (no device named), or of the device of that name.
+DevModeRecord EnumeratedRecord(const char* device = nullptr) {
   DevModeRecord record{};
   // The enumeration fills the header too; setting it first serves systems
   // that insist on a caller-set size.
   record.dmSize = DevModeRecordSize;
   auto buffer = SystemBuffer(record);
-  EnumDisplaySettingsA(nullptr, FirstGraphicsMode, reinterpret_cast<DEVMODEA*>(buffer.data()));
+  EnumDisplaySettingsA(device, FirstGraphicsMode, reinterpret_cast<DEVMODEA*>(buffer.data()));
   std::memcpy(&record, buffer.data(), sizeof record);
   return record;
+}
+
+// N of "\\.\DISPLAYN"; nothing for any other name, so that the number
+// always spells the name back.
+std::optional<int> ScreenNumber(std::string_view deviceName) {
+  // More than any system numbers its screens with; keeps the number in range.
+  constexpr std::size_t MostDigits = 4;
+  constexpr int Decimal = 10;
+  if (!deviceName.starts_with(DeviceNamePrefix)) return std::nullopt;
+  const std::string_view digits = deviceName.substr(DeviceNamePrefix.size());
+  if (digits.empty() || digits.size() > MostDigits || digits.front() == '0') return std::nullopt;
+  int number = 0;
+  for (const char digit : digits) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    number = number * Decimal + (digit - '0');
+  }
+  return number;
+}
+
+std::string DeviceName(int number) {
+  return std::string(DeviceNamePrefix) + std::to_string(number);
+}
+
+struct MonitorSize {
+  CHAR device[CCHDEVICENAME];
+  SIZE size;
+};
+
+// Each monitor's size by its device name. Not the device's current settings:
+// Wine 8 answers those from what this process first saw of the device, so a
+// screen attached since reads 0 x 0 and another program's switch is missed.
+std::vector<MonitorSize> MonitorSizes() {
+  std::vector<MonitorSize> sizes;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, RECT*, LPARAM found) -> BOOL {
+        MONITORINFOEXA info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoA(monitor, &info)) {
+          const RECT& place = info.rcMonitor;
+          MonitorSize& size = reinterpret_cast<std::vector<MonitorSize>*>(found)->emplace_back();
+          std::memcpy(size.device, info.szDevice, sizeof size.device);
+          size.size = {place.right - place.left, place.bottom - place.top};
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&sizes));
+  return sizes;
+}
+
+std::int32_t DepthOf(const char* device) {
+  const CreatedDC display(CreateDCA(device, nullptr, nullptr, nullptr));
+  return GetDeviceCaps(display.get(), BITSPIXEL);
 }
 
 // Tells every top-level window, wParam the depth as a 32-bit value; a size
@@ -68,27 +126,75 @@ void EnableShutdownPrivilege() {
   AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
 }
 
-}  // namespace
-
-std::int32_t Win32DisplaySettings::CurrentDepth() {
-  const CreatedDC display(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
-  return GetDeviceCaps(display.get(), BITSPIXEL);
-}
-
-SwitchAnswer Win32DisplaySettings::Switch(std::int32_t width, std::int32_t height,
-                                          std::int16_t depth) {
-  auto buffer = SystemBuffer(BuildSwitchRecord(EnumeratedRecord(), width, height, depth));
-  auto* record = reinterpret_cast<DEVMODEA*>(buffer.data());
-  switch (ChangeDisplaySettingsA(record, CDS_FULLSCREEN)) {
+// The answer to the first of a switch's two changes; the second, which
+// stores the mode, is made only once the first has worked.
+SwitchAnswer AnswerOf(LONG firstChange) {
+  switch (firstChange) {
     case DISP_CHANGE_SUCCESSFUL:
-      ChangeDisplaySettingsA(record, CDS_UPDATEREGISTRY);
-      BroadcastChange(width, height, depth);
       return SwitchAnswer::Switched;
     case DISP_CHANGE_RESTART:
       return SwitchAnswer::NeedsRestart;
     default:
       return SwitchAnswer::Refused;
   }
+}
+
+}  // namespace
+
+std::int32_t Win32DisplaySettings::CurrentDepth() {
+  return DepthOf("DISPLAY");
+}
+
+SwitchAnswer Win32DisplaySettings::Switch(std::int32_t width, std::int32_t height,
+                                          std::int16_t depth) {
+  auto buffer = SystemBuffer(BuildSwitchRecord(EnumeratedRecord(), width, height, depth));
+  auto* record = reinterpret_cast<DEVMODEA*>(buffer.data());
+  const SwitchAnswer answer = AnswerOf(ChangeDisplaySettingsA(record, CDS_FULLSCREEN));
+  if (answer == SwitchAnswer::Switched) {
+    ChangeDisplaySettingsA(record, CDS_UPDATEREGISTRY);
+    BroadcastChange(width, height, depth);
+  }
+  return answer;
+}
+
+int Win32DisplaySettings::AttachedScreenCount() {
+  return GetSystemMetrics(SM_CMONITORS);
+}
+
+std::vector<AttachedScreen> Win32DisplaySettings::AttachedScreens() {
+  const std::vector<MonitorSize> sizes = MonitorSizes();
+  std::vector<AttachedScreen> screens;
+  DISPLAY_DEVICEA device{};
+  device.cb = sizeof device;
+  for (DWORD index = 0; EnumDisplayDevicesA(nullptr, index, &device, 0); ++index) {
+    const auto number = ScreenNumber(device.DeviceName);
+    const auto monitor = std::ranges::find_if(sizes, [&](const MonitorSize& size) {
+      return std::strcmp(size.device, device.DeviceName) == 0;
+    });
+    if ((device.StateFlags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP) != 0 && number &&
+        monitor != sizes.end()) {
+      // In the order of their numbers, which is mostly the system's own.
+      screens.insert(std::ranges::upper_bound(screens, *number, {}, &AttachedScreen::number),
+                     {*number, (device.StateFlags & DISPLAY_DEVICE_PRIMARY_DEVICE) != 0,
+                      monitor->size.cx, monitor->size.cy, DepthOf(device.DeviceName)});
+    }
+  }
+  return screens;
+}
+
+SwitchAnswer Win32DisplaySettings::SwitchScreen(int number, std::int32_t width, std::int32_t height,
+                                                std::int16_t depth) {
+  const std::string name = DeviceName(number);
+  auto buffer =
+      SystemBuffer(BuildSwitchRecord(EnumeratedRecord(name.c_str()), width, height, depth));
+  auto* record = reinterpret_cast<DEVMODEA*>(buffer.data());
+  const SwitchAnswer answer =
+      AnswerOf(ChangeDisplaySettingsExA(name.c_str(), record, nullptr, CDS_FULLSCREEN, nullptr));
+  if (answer == SwitchAnswer::Switched) {
+    ChangeDisplaySettingsExA(name.c_str(), record, nullptr, CDS_UPDATEREGISTRY, nullptr);
+    BroadcastChange(width, height, depth);
+  }
+  return answer;
 }
 
 void Win32DisplaySettings::RequestRestart() {

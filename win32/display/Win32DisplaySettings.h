@@ -5,10 +5,16 @@
 
 namespace ilvorande {
 
+// The primary is switched by the calls that name no device, another screen
+// by its device name.
 class Win32DisplaySettings final : public DisplaySettings {
  public:
   std::int32_t CurrentDepth() override;
   SwitchAnswer Switch(std::int32_t width, std::int32_t height, std::int16_t depth) override;
+  int AttachedScreenCount() override;
+  std::vector<AttachedScreen> AttachedScreens() override;
+  SwitchAnswer SwitchScreen(int number, std::int32_t width, std::int32_t height,
+                            std::int16_t depth) override;
   void RequestRestart() override;
 };
 

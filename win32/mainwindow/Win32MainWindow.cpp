@@ -123,6 +123,21 @@ void Win32MainWindow::Enable(MainControl control) {
   EnableControl(static_cast<int>(control), true);
 }
 
+void Win32MainWindow::Disable(MainControl control) {
+  EnableControl(static_cast<int>(control), false);
+}
+
+void Win32MainWindow::ShowScreenChooser(const std::vector<std::string>& entries, int chosen) {
+  if (&Layout() != &MainLayoutWithScreens) ChangeLayout(MainLayoutWithScreens);
+  std::vector<std::wstring> items;
+  for (const auto& entry : entries) items.push_back(Utf8ToWide(entry));
+  ChangeListItems(static_cast<int>(MainControl::ScreenChooser), std::move(items), chosen);
+}
+
+void Win32MainWindow::HideScreenChooser() {
+  if (&Layout() != &MainLayout) ChangeLayout(MainLayout);
+}
+
 bool Win32MainWindow::MakesShortcuts() {
   // The option starts unticked, and only the user ticks it.
   return CurrentStage() == Stage::Open &&
@@ -240,12 +255,26 @@ std::optional<LRESULT> Win32MainWindow::OwnMessage(UINT message, WPARAM wParam, 
     case WM_CREATE_TOOLTIP:
       if (tooltip_ == nullptr) CreateTooltip();
       return 0;
-    case WM_COMMAND:
-      // The behaviour decides whether a shortcut's command can act now: one
-      // pressed while a switch finishes waits for it.
-      if ((HIWORD(wParam) == BN_CLICKED && lParam != 0) || HIWORD(wParam) == FromAccelerator) {
-        OnCommand(LOWORD(wParam));
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      const WORD code = HIWORD(wParam);
+      if (lParam == 0) {
+        // The behaviour decides whether a shortcut's command can act now:
+        // one pressed while a switch finishes waits for it.
+        if (code == FromAccelerator) OnCommand(id);
+      } else if (id == static_cast<int>(MainControl::ScreenChooser)) {
+        if (code == CBN_SELCHANGE && behaviour_ != nullptr) {
+          behaviour_->ScreenChosen(
+              static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0)));
+        }
+      } else if (code == BN_CLICKED) {
+        OnCommand(id);
       }
+      return 0;
+    }
+    case WM_DISPLAYCHANGE:
+      // A switch, ours or another program's, or a screen attached or detached.
+      if (behaviour_ != nullptr) behaviour_->DesktopChanged();
       return 0;
     case WM_NOTIFY: {
       const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);

@@ -36,6 +36,9 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   std::string Text(MainControl control) override;
   void SetText(MainControl control, std::string_view text) override;
   void Enable(MainControl control) override;
+  void Disable(MainControl control) override;
+  void ShowScreenChooser(const std::vector<std::string>& entries, int chosen) override;
+  void HideScreenChooser() override;
   bool MakesShortcuts() override;
   void SetMinimized(bool minimized) override;
   void ShowProgramIconOnQuitButton() override;

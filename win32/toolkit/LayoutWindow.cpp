@@ -103,8 +103,14 @@ void LayoutWindow::ChangeLayout(const WindowLayout& layout) {
     kept_ = std::move(kept);
     return;
   }
+  const HWND focus = GetFocus();
+  bool focusGone = false;
   for (const auto& control : old.controls) {
-    if (layout.Find(control.id) == nullptr) DestroyWindow(Control(control.id));
+    if (layout.Find(control.id) != nullptr) continue;
+    const HWND gone = Control(control.id);
+    focusGone = focusGone || gone == focus;
+    focus_.Forget(gone);
+    DestroyWindow(gone);
   }
   CreateControls(window_, layout, look_.controls, fonts_, scale_,
                  [&](const ControlLayout& control) { return InitialState(control); });
@@ -112,6 +118,8 @@ void LayoutWindow::ChangeLayout(const WindowLayout& layout) {
   const SIZE outer = OuterSize(scale_);
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Never left on a control that is no more.
+  if (focusGone && !layout.tabOrder.empty()) SetFocus(Control(layout.tabOrder.front()));
 }
 
 std::optional<LRESULT> LayoutWindow::OwnMessage(UINT, WPARAM, LPARAM) {
