@@ -25,6 +25,11 @@ constexpr int TooltipWidthTwips = 4500;
 // Room between the picture and the caption of the quit button.
 constexpr int PictureGapTwips = 45;
 constexpr UINT WM_CREATE_TOOLTIP = WM_APP + 1;
+// Wine 8 tells no window when a screen is attached or detached (Windows sends
+// WM_DISPLAYCHANGE): the number of screens is read again this often, which
+// costs one GetSystemMetrics.
+constexpr UINT_PTR ScreenCountTimer = 1;
+constexpr UINT ScreenCountCheckMs = 1000;
 // The way back when the screen shows nothing: Ctrl+Z does what "Restaurer"
 // does, wherever the focus is, a size box included.
 constexpr ACCEL RestoreShortcut{FVIRTKEY | FCONTROL, 'Z',
@@ -59,6 +64,8 @@ void Win32MainWindow::Created() {
   FocusFirst(static_cast<int>(ModeButton(0)));
   ACCEL shortcuts[] = {RestoreShortcut};
   shortcuts_.reset(CreateAcceleratorTableW(shortcuts, std::size(shortcuts)));
+  screenCount_ = GetSystemMetrics(SM_CMONITORS);
+  SetTimer(Window(), ScreenCountTimer, ScreenCountCheckMs, nullptr);
 }
 
 void Win32MainWindow::ScaleChanged() {
@@ -274,7 +281,15 @@ std::optional<LRESULT> Win32MainWindow::OwnMessage(UINT message, WPARAM wParam, 
     }
     case WM_DISPLAYCHANGE:
       // A switch, ours or another program's, or a screen attached or detached.
+      screenCount_ = GetSystemMetrics(SM_CMONITORS);
       if (behaviour_ != nullptr) behaviour_->DesktopChanged();
+      return 0;
+    case WM_TIMER:
+      if (wParam != ScreenCountTimer) return std::nullopt;
+      if (const int count = GetSystemMetrics(SM_CMONITORS); count != screenCount_) {
+        screenCount_ = count;
+        if (behaviour_ != nullptr) behaviour_->DesktopChanged();
+      }
       return 0;
     case WM_NOTIFY: {
       const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);

@@ -66,6 +66,8 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   UniqueIcon icon_;
   bool quitShowsIcon_ = false;
   ShowRequest showRequest_ = ShowRequest::AsStarted;
+  // As last read: its change is a screen attached or detached.
+  int screenCount_ = 0;
 };
 
 }  // namespace ilvorande
