@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the benchmark on the current display (make bench gives it a virtual
-# one) and prints one table: the timings, then the program's size, its
-# imports, the release archive's size and whether two builds gave the same
-# bytes. RUNS sets the number of timed runs (at least 10, 31 by default: the
+# one, and the two-screen display for the row on two screens) and prints one
+# table: the timings, then the program's size, its imports, the release
+# archive's size and whether two builds gave the same bytes. RUNS sets the number of timed runs (at least 10, 31 by default: the
 # medians of a shared machine move by a few per cent from run to run).
 set -euo pipefail
 
@@ -12,6 +12,8 @@ exe=$BUILD_DIR/windows/Ilvorande.exe
 echo "Ilvorande benchmark, $(date -u +%Y-%m-%d), $(nproc) cores, $(uname -m), $(wine --version 2>/dev/null)"
 echo
 wine "$BUILD_DIR/windows/bench_driver.exe" "${RUNS:-31}" | tr -d '\r'
+"$scripts_dir/../tests/e2e/with-two-screens.sh" wine "$BUILD_DIR/windows/bench_driver.exe" \
+    "${RUNS:-31}" two-screens | tr -d '\r'
 
 verdict() { if (("$1")); then echo met; else echo MISSED; fi; }
 size=$(stat -c %s "$exe")

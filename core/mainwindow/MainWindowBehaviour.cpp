@@ -46,6 +46,7 @@ void MainWindowBehaviour::Load() {
   ShowModeInForce();
   PutChosenSizeInBoxes();
   view_.ShowProgramIconOnQuitButton();
+  loaded_ = true;
 }
 
 // A command-line switch is a press of that mode button, for the screen named.
@@ -151,7 +152,11 @@ void MainWindowBehaviour::ModeButtonClicked(int index) {
   // Lets the metrics catch up with the new mode before it is shown.
   toolkit_.ProcessWaitingMessages();
   --switchesUnderWay_;
-  if (!screens_.empty() && ReadScreens() == ScreensRead::ChosenGone) PutChosenSizeInBoxes();
+  // At start-up the screens are read once the command line is done: "/4@2F"
+  // ends without reading them again.
+  if (loaded_ && !screens_.empty() && ReadScreens() == ScreensRead::ChosenGone) {
+    PutChosenSizeInBoxes();
+  }
   ShowModeInForce();
   ShowRestore();
   // Ctrl+Z pressed as the screen changed, before "Restaurer" could be pressed.

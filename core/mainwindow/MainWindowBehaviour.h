@@ -91,6 +91,7 @@ class MainWindowBehaviour {
   std::optional<int> primaryNumber_;
   // Each screen's mode before its first switch of the run, for "Restaurer".
   std::vector<ScreenMemory> memory_;
+  bool loaded_ = false;
   // Switches whose waiting messages are being processed: a click handled
   // meanwhile runs inside them.
   int switchesUnderWay_ = 0;
