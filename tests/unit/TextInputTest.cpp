@@ -91,7 +91,6 @@ TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
       {"/4@2", 4, "2", ShowNormal},
       {"/4@2F''", 4, "2", End},
       {"/4@2'", 4, "2", ShowNormal},
-      {"/4@10f", 4, "10", End},
       {"/4@007", 4, "7", ShowNormal},
       {"/4@000F", 4, "0", End},
       {"/4@99999999999999999999", 4, "99999999999999999999", ShowNormal},
@@ -100,7 +99,6 @@ TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
       {"/4@", 4, std::nullopt, LeaveState},
       {"/4x@2F", 4, std::nullopt, End},
       {"/4xyzM", 4, std::nullopt, ShowMinimized},
-      {"/4 @2F", 4, std::nullopt, End},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

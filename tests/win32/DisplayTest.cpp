@@ -59,15 +59,6 @@ TEST(Display, SwitchesThenStoresAndTellsEveryWindowOnlyOnSuccess) {
   }
 }
 
-// Only the count, while one screen may be all there is.
-TEST(Display, CountsTheScreensWithoutEnumeratingThem) {
-  ForgetCalls();
-  devices = {{"\\\\.\\DISPLAY1", DISPLAY_DEVICE_ATTACHED_TO_DESKTOP, {}, 32},
-             {"\\\\.\\DISPLAY2", 0, {}, 32}};
-  EXPECT_EQ(Win32DisplaySettings().AttachedScreenCount(), 1);
-  EXPECT_EQ(calls, std::vector<std::string>{"GetSystemMetrics(SM_CMONITORS)"});
-}
-
 // Sizes from the monitors, depths from each device's own context; a name
 // that its number would not spell back is not a screen of ours.
 TEST(Display, ListsTheAttachedScreensInTheOrderOfTheirNumbers) {

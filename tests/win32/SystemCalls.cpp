@@ -8,7 +8,6 @@ extern "C" decltype(&::GetProcAddress) __real___imp_GetProcAddress;
 extern "C" decltype(&::SendMessageW) __real___imp_SendMessageW;
 extern "C" decltype(&::GetModuleFileNameW) __real___imp_GetModuleFileNameW;
 extern "C" decltype(&::GetLocaleInfoW) __real___imp_GetLocaleInfoW;
-extern "C" decltype(&::GetSystemMetrics) __real___imp_GetSystemMetrics;
 extern "C" decltype(&::GetDeviceCaps) __real___imp_GetDeviceCaps;
 
 namespace ilvorande::win32test {
@@ -38,37 +37,24 @@ BOOL WINAPI RecordEnumeration(LPCSTR device, DWORD mode, DEVMODEA* record) {
   return TRUE;
 }
 
-LONG WINAPI RecordChange(DEVMODEA* record, DWORD flags) {
-  calls.push_back(
-      Printed("ChangeDisplaySettingsA(%lu x %lu x %lu, fields %#lx, size %u, %lu Hz, flags %lu)",
-              record->dmPelsWidth, record->dmPelsHeight, record->dmBitsPerPel, record->dmFields,
-              record->dmSize, record->dmDisplayFrequency, flags));
+// The mode asked for, and the next scripted answer.
+LONG Changed(const DEVMODEA* record, DWORD flags, const std::string& function) {
+  calls.push_back(function + Printed("%lu x %lu x %lu, fields %#lx, size %u, %lu Hz, flags %lu)",
+                                     record->dmPelsWidth, record->dmPelsHeight,
+                                     record->dmBitsPerPel, record->dmFields, record->dmSize,
+                                     record->dmDisplayFrequency, flags));
   if (displayAnswers.empty()) return DISP_CHANGE_SUCCESSFUL;
   const long answer = displayAnswers.front();
   displayAnswers.pop_front();
   return answer;
+}
+
+LONG WINAPI RecordChange(DEVMODEA* record, DWORD flags) {
+  return Changed(record, flags, "ChangeDisplaySettingsA(");
 }
 
 LONG WINAPI RecordChangeOf(LPCSTR device, DEVMODEA* record, HWND, DWORD flags, LPVOID) {
-  calls.push_back(Printed(
-      "ChangeDisplaySettingsExA(%s, %lu x %lu x %lu, fields %#lx, size %u, "
-      "%lu Hz, flags %lu)",
-      Quoted(device).c_str(), record->dmPelsWidth, record->dmPelsHeight, record->dmBitsPerPel,
-      record->dmFields, record->dmSize, record->dmDisplayFrequency, flags));
-  if (displayAnswers.empty()) return DISP_CHANGE_SUCCESSFUL;
-  const long answer = displayAnswers.front();
-  displayAnswers.pop_front();
-  return answer;
-}
-
-// Only the monitor count is the test's; the other metrics are the system's.
-int WINAPI CountMonitors(int index) {
-  if (index != SM_CMONITORS) return __real___imp_GetSystemMetrics(index);
-  calls.push_back("GetSystemMetrics(SM_CMONITORS)");
-  int attached = 0;
-  for (const DisplayDevice& device : devices)
-    attached += device.flags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
-  return attached;
+  return Changed(record, flags, "ChangeDisplaySettingsExA(" + Quoted(device) + ", ");
 }
 
 BOOL WINAPI ListDevice(LPCSTR adapter, DWORD index, DISPLAY_DEVICEA* device, DWORD flags) {
@@ -94,7 +80,6 @@ BOOL WINAPI ListMonitors(HDC, const RECT*, MONITORENUMPROC report, LPARAM data) 
 BOOL WINAPI DescribeMonitor(HMONITOR monitor, MONITORINFO* info) {
   const DisplayDevice& device = devices.at(reinterpret_cast<std::size_t>(monitor) - 1);
   info->rcMonitor = device.place;
-  info->dwFlags = (device.flags & DISPLAY_DEVICE_PRIMARY_DEVICE) != 0 ? MONITORINFOF_PRIMARY : 0;
   std::strcpy(reinterpret_cast<MONITORINFOEXA*>(info)->szDevice, device.name);
   return TRUE;
 }
@@ -201,7 +186,6 @@ decltype(&::GetProcAddress) __wrap___imp_GetProcAddress = &LookUp;
 decltype(&::GetModuleFileNameW) __wrap___imp_GetModuleFileNameW = &AnswerModuleFileName;
 decltype(&::GetLocaleInfoW) __wrap___imp_GetLocaleInfoW = &AnswerLocaleInfo;
 decltype(&::ChangeDisplaySettingsExA) __wrap___imp_ChangeDisplaySettingsExA = &RecordChangeOf;
-decltype(&::GetSystemMetrics) __wrap___imp_GetSystemMetrics = &CountMonitors;
 decltype(&::EnumDisplayDevicesA) __wrap___imp_EnumDisplayDevicesA = &ListDevice;
 decltype(&::EnumDisplayMonitors) __wrap___imp_EnumDisplayMonitors = &ListMonitors;
 decltype(&::GetMonitorInfoA) __wrap___imp_GetMonitorInfoA = &DescribeMonitor;
