@@ -19,14 +19,8 @@ namespace ilvorande::testing {
 struct ModeRequest {
   std::int32_t width, height;
   std::int16_t depth;
+  int screen = 1;
   bool operator==(const ModeRequest&) const = default;
-};
-
-struct ScreenModeRequest {
-  int screen;
-  std::int32_t width, height;
-  std::int16_t depth;
-  bool operator==(const ScreenModeRequest&) const = default;
 };
 
 struct ShownMessage {
@@ -56,9 +50,9 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   ScreenSize screen{1600, 1200};
   std::int32_t depth = 32;
   std::vector<AttachedScreen> screens;
-  std::deque<SwitchAnswer> answers;               // Switched once none is left
-  std::vector<ModeRequest> switches;              // of the primary
-  std::vector<ScreenModeRequest> screenSwitches;  // of the others
+  std::deque<SwitchAnswer> answers;         // Switched once none is left
+  std::vector<ModeRequest> switches;        // of the primary
+  std::vector<ModeRequest> screenSwitches;  // of the others
   int enumerations = 0;
   int restarts = 0;
 
@@ -77,7 +71,6 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
 
   // The shell.
   std::optional<std::string> desktop = "C:\\Users\\Zoë\\Desktop";
-  std::map<std::string, std::string> environment{{"SystemRoot", "C:\\Windows"}};
   bool expansionFails = false;
   std::vector<ShellLink> links;
   std::vector<OpenedAddress> opened;
@@ -104,7 +97,7 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   }
   SwitchAnswer SwitchScreen(int number, std::int32_t width, std::int32_t height,
                             std::int16_t bits) override {
-    screenSwitches.push_back({number, width, height, bits});
+    screenSwitches.push_back({width, height, bits, number});
     const SwitchAnswer answer = Next(answers, SwitchAnswer::Switched);
     if (answer == SwitchAnswer::Switched) pendingScreens_[number] = ScreenSize{width, height};
     return answer;
@@ -139,13 +132,10 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   std::optional<std::string> DesktopFolder() override { return desktop; }
   std::optional<std::string> ExpandEnvironment(std::string_view text) override {
     if (expansionFails) return std::nullopt;
-    std::string result(text);
-    for (const auto& [name, value] : environment) {
-      const std::string reference = "%" + name + "%";
-      for (auto at = result.find(reference); at != std::string::npos; at = result.find(reference)) {
-        result.replace(at, reference.size(), value);
-      }
-    }
+    std::string result(text);  // the first %SystemRoot%, as C:\Windows
+    constexpr std::string_view root = "%SystemRoot%";
+    if (const auto at = result.find(root); at != std::string::npos)
+      result.replace(at, 12, "C:\\Windows");
     return result;
   }
   void WriteLink(const ShellLink& link) override { links.push_back(link); }

@@ -21,8 +21,6 @@ class FakeMainView : public MainWindowView {
   int chosenEntry = -1;
   bool optionTicked = false;
   std::optional<bool> minimized;
-  bool quitShowsIcon = false;
-  int aboutShown = 0;
   bool closed = false;
 
   std::string Text(MainControl control) override { return texts[control]; }
@@ -38,8 +36,8 @@ class FakeMainView : public MainWindowView {
   void HideScreenChooser() override { chooser.reset(); }
   bool MakesShortcuts() override { return optionTicked; }
   void SetMinimized(bool value) override { minimized = value; }
-  void ShowProgramIconOnQuitButton() override { quitShowsIcon = true; }
-  void ShowAboutModal() override { ++aboutShown; }
+  void ShowProgramIconOnQuitButton() override {}
+  void ShowAboutModal() override {}
   void Close() override { closed = true; }
 };
 

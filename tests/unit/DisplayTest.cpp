@@ -37,58 +37,43 @@ TEST(SwitchRecord, WritesFieldsSizeAndDepthOverTheEnumeratedRecord) {
   EXPECT_EQ(WordAt(BuildSwitchRecord(enumerated, 800, 600, -1), 104), 0x0000FFFFu);
 }
 
-struct SwitchCase {
-  const char* name;
-  std::int32_t height, depth;
-  std::optional<SwitchAnswer> answer;  // none: the system is never asked
-  MessageAnswer userAnswer;
-  int restarts;
-  std::vector<ShownMessage> messages;
-};
-
 const ShownMessage Refusal{"Votre carte graphique n'accepte pas cette résolution",
                            MessageStyle::OkWithStopIcon, "Désolé"};
 const ShownMessage RestartQuestion{
     "Les modifications prendront effet après avoir redemarré votre PC, c'est parti ???",
     MessageStyle::YesNoSystemModal, "Info"};
 
-void PrintTo(const SwitchCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
-class ModeSwitch : public ::testing::TestWithParam<SwitchCase> {};
-
-TEST_P(ModeSwitch, ActsOnTheSystemsAnswer) {
-  const SwitchCase& c = GetParam();
+TEST(ModeSwitch, ActsOnTheSystemsAnswer) {
+  using enum SwitchAnswer;
+  using enum MessageAnswer;
   constexpr std::int32_t width = 1024;
-  FakeSystem system;
-  if (c.answer) system.answers.push_back(*c.answer);
-  system.messageAnswers.push_back(c.userAnswer);
-
-  SwitchDisplayMode(system, system, width, c.height, c.depth);
-
-  if (c.answer) {
-    EXPECT_EQ(system.switches,
-              (std::vector<ModeRequest>{{width, c.height, static_cast<std::int16_t>(c.depth)}}));
-  } else {
-    EXPECT_TRUE(system.switches.empty());
+  const struct {
+    const char* name;
+    std::int32_t height, depth;
+    std::optional<SwitchAnswer> answer;  // none: the system is never asked
+    MessageAnswer userAnswer;
+    int restarts;
+    std::vector<ShownMessage> messages;
+  } cases[] = {
+      {"Switched", 768, 32, Switched, Other, 0, {}},
+      {"RestartAccepted", 768, 32, NeedsRestart, Yes, 1, {RestartQuestion}},
+      {"RestartDeclined", 768, 32, NeedsRestart, Other, 0, {RestartQuestion}},
+      {"Refused", 700, 32, Refused, Other, 0, {Refusal}},
+      {"LargestDepth", 768, 32767, Switched, Other, 0, {}},
+      {"DepthBeyondSixteenBits", 768, 32768, std::nullopt, Other, 0, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeSystem system;
+    if (c.answer) system.answers.push_back(*c.answer);
+    system.messageAnswers.push_back(c.userAnswer);
+    SwitchDisplayMode(system, system, width, c.height, c.depth);
+    const ModeRequest asked{width, c.height, static_cast<std::int16_t>(c.depth)};
+    EXPECT_EQ(system.switches, c.answer ? std::vector{asked} : std::vector<ModeRequest>{});
+    EXPECT_EQ(system.restarts, c.restarts);
+    EXPECT_EQ(system.messages, c.messages);
   }
-  EXPECT_EQ(system.restarts, c.restarts);
-  EXPECT_EQ(system.messages, c.messages);
 }
-
-using enum SwitchAnswer;
-using enum MessageAnswer;
-INSTANTIATE_TEST_SUITE_P(
-    Answers, ModeSwitch,
-    ::testing::Values(
-        SwitchCase{"Switched", 768, 32, Switched, Other, 0, {}},
-        SwitchCase{"RestartAccepted", 768, 32, NeedsRestart, Yes, 1, {RestartQuestion}},
-        SwitchCase{"RestartDeclined", 768, 32, NeedsRestart, Other, 0, {RestartQuestion}},
-        SwitchCase{"Refused", 700, 32, Refused, Other, 0, {Refusal}},
-        SwitchCase{"LargestDepth", 768, 32767, Switched, Other, 0, {}},
-        SwitchCase{"DepthBeyondSixteenBits", 768, 32768, std::nullopt, Other, 0, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ilvorande::testing

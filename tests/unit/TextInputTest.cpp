@@ -54,56 +54,48 @@ TEST(ArgumentPart, SplitsOffTheProgramsPathAndOneBlank) {
   for (const auto& [full, arguments] : cases) EXPECT_EQ(ArgumentPart(full), arguments) << full;
 }
 
-// Only blanks (character 32) are trimmed, at both ends; a tab is part of the text.
-TEST(CommandLineText, BlanksAroundItAreNotPartOfIt) {
+// Only blanks (character 32) are trimmed, at both ends; a tab is part of the
+// text. "@" and digits right after the button's digit name a screen; the
+// suffix is read from what follows them, as without.
+TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
+  using enum AfterSwitch;
+  const std::optional<std::string> primary;
   const struct {
     const char* text;
     bool helpForMissingMarker;
+    std::optional<int> buttonIndex;
+    std::optional<std::string> screen;
     AfterSwitch after;
   } cases[] = {
-      {"/4F ", false, AfterSwitch::End},
-      {"  /4F  ", false, AfterSwitch::End},
-      {" 4F", true, AfterSwitch::End},
-      {"/4F\t", false, AfterSwitch::LeaveState},
+      {"/4F ", false, 4, primary, End},
+      {"  /4F  ", false, 4, primary, End},
+      {" 4F", true, 4, primary, End},
+      {"/4F\t", false, 4, primary, LeaveState},
+      {"\\4f", false, 4, primary, End},
+      {"/4F''", false, 4, primary, End},
+      {"/4 F", false, 4, primary, End},
+      {"/4'", false, 4, primary, ShowNormal},
+      {"/40", false, 4, primary, ShowNormal},
+      {"abc /4", false, 4, primary, ShowNormal},
+      {"\\x/5", false, 5, primary, ShowNormal},
+      {"/", false, std::nullopt, primary, LeaveState},
+      {"   ", true, std::nullopt, primary, LeaveState},
+      {"/4@2F", false, 4, "2", End},
+      {"/4@2", false, 4, "2", ShowNormal},
+      {"/4@007", false, 4, "7", ShowNormal},
+      {"/4@000F", false, 4, "0", End},
+      {"/4@99999999999999999999", false, 4, "99999999999999999999", ShowNormal},
+      {"/8@2", false, 8, "2", ShowNormal},
+      {"/4@F", false, 4, primary, End},
+      {"/4@", false, 4, primary, LeaveState},
+      {"/4x@2F", false, 4, primary, End},
+      {"/4xyzM", false, 4, primary, ShowMinimized},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.text));
     const auto request = ParseCommandLine(c.text);
     ASSERT_TRUE(request);
     EXPECT_EQ(request->helpForMissingMarker, c.helpForMissingMarker);
-    EXPECT_EQ(request->buttonIndex, 4);
-    EXPECT_EQ(request->after, c.after);
-  }
-}
-
-// "@" and digits right after the button's digit name a screen; the suffix
-// is read from what follows them, as without.
-TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
-  using enum AfterSwitch;
-  const struct {
-    const char* text;
-    int buttonIndex;
-    std::optional<std::string> screen;
-    AfterSwitch after;
-  } cases[] = {
-      {"/4@2F", 4, "2", End},
-      {"/4@2M", 4, "2", ShowMinimized},
-      {"/4@2", 4, "2", ShowNormal},
-      {"/4@2F''", 4, "2", End},
-      {"/4@2'", 4, "2", ShowNormal},
-      {"/4@007", 4, "7", ShowNormal},
-      {"/4@000F", 4, "0", End},
-      {"/4@99999999999999999999", 4, "99999999999999999999", ShowNormal},
-      {"/8@2", 8, "2", ShowNormal},
-      {"/4@F", 4, std::nullopt, End},
-      {"/4@", 4, std::nullopt, LeaveState},
-      {"/4x@2F", 4, std::nullopt, End},
-      {"/4xyzM", 4, std::nullopt, ShowMinimized},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    const auto request = ParseCommandLine(c.text);
-    ASSERT_TRUE(request);
     EXPECT_EQ(request->buttonIndex, c.buttonIndex);
     EXPECT_EQ(request->screenNumber, c.screen);
     EXPECT_EQ(request->after, c.after);
