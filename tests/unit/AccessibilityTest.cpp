@@ -9,31 +9,27 @@
 namespace ilvorande::testing {
 namespace {
 
-std::vector<int> CreationOrder(const WindowLayout& layout) {
-  std::vector<int> ids;
-  for (const ControlLayout* control : layout.InCreationOrder()) ids.push_back(control->id);
-  return ids;
-}
-
+// The ids of the layout's controls in the order they are made, as expected.
 template <typename Control>
-std::vector<int> Ids(std::initializer_list<Control> controls) {
-  std::vector<int> ids;
-  for (const Control control : controls) ids.push_back(static_cast<int>(control));
-  return ids;
+void ExpectCreationOrder(const WindowLayout& layout, std::initializer_list<Control> expected) {
+  std::vector<int> made, ids;
+  for (const ControlLayout* control : layout.InCreationOrder()) made.push_back(control->id);
+  for (const Control control : expected) ids.push_back(static_cast<int>(control));
+  EXPECT_EQ(made, ids);
 }
 
 // A caption right before the box that it names; focusable controls in tab order.
 TEST(CreationOrder, PutsEachCaptionRightBeforeWhatItNames) {
   using enum MainControl;
-  EXPECT_EQ(CreationOrder(MainLayout),
-            Ids({ModeButton(0), QuitButton,    ModeInForceCaption, ModeInForce,   RestoreButton,
-                 ModeButton(1), ModeButton(2), ModeButton(3),      ModeButton(4), ModeButton(5),
-                 ModeButton(6), HelpButton,    AboutButton,        ModeButton(7), WidthCaption,
-                 WidthBox,      TimesSign,     HeightCaption,      HeightBox,     ModeButton(8),
-                 ModeButton(9), ShortcutOption}));
+  ExpectCreationOrder(
+      MainLayout, {ModeButton(0), QuitButton,    ModeInForceCaption, ModeInForce,   RestoreButton,
+                   ModeButton(1), ModeButton(2), ModeButton(3),      ModeButton(4), ModeButton(5),
+                   ModeButton(6), HelpButton,    AboutButton,        ModeButton(7), WidthCaption,
+                   WidthBox,      TimesSign,     HeightCaption,      HeightBox,     ModeButton(8),
+                   ModeButton(9), ShortcutOption});
   using enum AboutControl;
-  EXPECT_EQ(CreationOrder(AboutLayout),
-            Ids({Title, Version, Picture, BackButton, Statement, WebAddress, MailLink}));
+  ExpectCreationOrder(AboutLayout,
+                      {Title, Version, Picture, BackButton, Statement, WebAddress, MailLink});
 }
 
 TEST(Ink, HighContrastTakesEveryColourFromTheSystem) {

@@ -13,26 +13,25 @@ namespace {
 TEST(CommandHelp, ExplainsEveryPresetLargestFirst) {
   FakeSystem system;
   ShowCommandHelp(system, false);
-  ASSERT_EQ(system.messages.size(), 1u);
-  EXPECT_EQ(system.messages[0].style, MessageStyle::OkWithInformationIcon);
-  EXPECT_EQ(system.messages[0].title, "Ilvorande");
-  EXPECT_EQ(system.messages[0].text,
-            " Ajoutez derrière ''...\\ilvorande.exe ''(un espace et)\r\n"
-            "/0 pour  1600 x 1200\r\n"
-            "/1 pour  1400 x 1050\r\n"
-            "/7 pour  1280 x 1024\r\n"
-            "/2 pour  1280 x 960\r\n"
-            "/9 pour  1280 x 800\r\n"
-            "/3 pour  1152 x 864\r\n"
-            "/4 pour  1024 x 768\r\n"
-            "/5 pour  800 x 600\r\n"
-            "/6 pour  640 x 480\r\n"
-            "Ajoutez M pour que le programme soit présent mais diminué dans la barre des tâches\r\n"
-            "Ajoutez F pour que le programme s'arrête de lui même.\r\n"
-            "Exemple: ''c:\\windows\\ilvorande.exe /4F'' et l'ilvorande passera en 1024 x 768, \r\n"
-            "le programme s'arretera de lui même ensuite.\r\n"
-            "\r\n"
-            "L'équipe Ilvorande, 2026\r\n");
+  const std::string text =
+      " Ajoutez derrière ''...\\ilvorande.exe ''(un espace et)\r\n"
+      "/0 pour  1600 x 1200\r\n"
+      "/1 pour  1400 x 1050\r\n"
+      "/7 pour  1280 x 1024\r\n"
+      "/2 pour  1280 x 960\r\n"
+      "/9 pour  1280 x 800\r\n"
+      "/3 pour  1152 x 864\r\n"
+      "/4 pour  1024 x 768\r\n"
+      "/5 pour  800 x 600\r\n"
+      "/6 pour  640 x 480\r\n"
+      "Ajoutez M pour que le programme soit présent mais diminué dans la barre des tâches\r\n"
+      "Ajoutez F pour que le programme s'arrête de lui même.\r\n"
+      "Exemple: ''c:\\windows\\ilvorande.exe /4F'' et l'ilvorande passera en 1024 x 768, \r\n"
+      "le programme s'arretera de lui même ensuite.\r\n"
+      "\r\n"
+      "L'équipe Ilvorande, 2026\r\n";
+  EXPECT_EQ(system.messages,
+            (std::vector<ShownMessage>{{text, MessageStyle::OkWithInformationIcon, "Ilvorande"}}));
 }
 
 // With two screens or more, one line more before the example.
