@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "core/helpabout/AboutView.h"
+#include "core/mainwindow/MainWindowBehaviour.h"
 #include "core/mainwindow/MainWindowView.h"
+#include "tests/fakes/FakeSystem.h"
 
 namespace ilvorande::testing {
 
@@ -54,6 +56,22 @@ class FakeAboutView : public AboutView {
   }
   void Close() override { closed = true; }
   WindowHandle Handle() override { return OwnHandle; }
+};
+
+// The main window's behaviour over the system and the window in memory.
+struct MainHarness {
+  FakeSystem system;
+  FakeMainView view;
+  MainWindowBehaviour behaviour{view, system, system, system};
+  // False when the program ended.
+  bool Load() {
+    try {
+      behaviour.Load();
+    } catch (const ProcessEnded&) {
+      return false;
+    }
+    return true;
+  }
 };
 
 }  // namespace ilvorande::testing

@@ -13,8 +13,6 @@
 
 #include "core/mainwindow/CommandLine.h"
 #include "core/mainwindow/CustomNumber.h"
-#include "core/mainwindow/MainWindowBehaviour.h"
-#include "tests/fakes/FakeSystem.h"
 #include "tests/fakes/FakeViews.h"
 
 using namespace ilvorande;
@@ -92,18 +90,13 @@ void CheckWrittenNumbers(std::string_view bytes, std::string_view separatorField
 // Help at most twice, one switch at most, and the program ends only after a
 // switch or a screen that isn't there.
 void CheckStartUp(const Input& input) {
-  FakeSystem system;
+  MainHarness h;
+  FakeSystem& system = h.system;
+  FakeMainView& view = h.view;
   system.commandLine = input.fields[0];
   system.decimalSeparator = input.fields[3];
   system.screens = {{1, true, 1600, 1200, 32}, {2, false, 1024, 768, 16}};
-  FakeMainView view;
-  MainWindowBehaviour behaviour(view, system, system, system);
-  bool goesOn = true;
-  try {
-    behaviour.Load();
-  } catch (const ProcessEnded&) {
-    goesOn = false;
-  }
+  const bool goesOn = h.Load();
 
   Require(system.messages.size() <= 2);
   Require(system.switches.size() + system.screenSwitches.size() <= 1);
