@@ -34,7 +34,7 @@ TEST_F(CommandLine, WordWithoutMarkerOrDigitShowsTheHelpTwiceAsTheButtonDoes) {
       EXPECT_FALSE(Control(MainControl::RestoreButton).Enabled()) << "nothing was switched";
       ASSERT_TRUE(Control(MainControl::HelpButton).Click());
     }
-    texts.push_back(AnswerMessageBox(L"Ilvorande", [&] {
+    texts.push_back(program_->AnswerMessageBox(L"Ilvorande", [&] {
       EXPECT_EQ(program_->Windows(MainWindowClassName).size(), shown == 3 ? 1u : 0u);
     }));
   }

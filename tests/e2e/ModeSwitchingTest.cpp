@@ -18,10 +18,6 @@ class ModeSwitching : public ProgramTest {
     ASSERT_TRUE(Control(button).Click());
     ASSERT_NO_FATAL_FAILURE(ExpectMode(size));
   }
-
-  void TypeMode(const wchar_t* width, const wchar_t* height) {
-    ASSERT_TRUE(Control(WidthBox).SetText(width) && Control(HeightBox).SetText(height));
-  }
 };
 
 TEST_F(ModeSwitching, PresetSwitchesAndRestaurerReturnsToTheStartModeEachTime) {
@@ -48,7 +44,8 @@ TEST_F(ModeSwitching, CtrlZRestoresWhereverTheFocusIsOnceAModeWasSwitched) {
   ASSERT_TRUE(PressKeys(main_, {VK_CONTROL, 'Z'}));
   ASSERT_NO_FATAL_FAILURE(ExpectMode(start_));
 
-  ASSERT_NO_FATAL_FAILURE(TypeMode(L"800", L"600"));
+  for (const auto& [box, text] : {std::pair{WidthBox, L"800"}, std::pair{HeightBox, L"600"}})
+    ASSERT_TRUE(Control(box).Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)).value_or(0));
   ASSERT_TRUE(MouseClick(Control(HeightBox)));
   ASSERT_TRUE(WaitUntil([&] { return Focus(main_) == Control(HeightBox).handle; }));
   ASSERT_TRUE(PressKeys(main_, {VK_RETURN}));

@@ -26,15 +26,11 @@ TEST_F(TwoScreens, AScreenNotAttachedIsToldAndNothingSwitches) {
     }
     const ScreenSizes before = XrandrScreenSizes();
     program_.emplace(arguments);
-    const MessageBoxSeen box = program_->WaitForMessageBox();
-    EXPECT_EQ(box.title, L"Désolé");
-    EXPECT_EQ(box.text, std::wstring(L"L'écran ") + number + L" n'est pas branché.");
-    EXPECT_TRUE(box.PressOk());
+    EXPECT_EQ(program_->AnswerMessageBox(L"Désolé"),
+              std::wstring(L"L'écran ") + number + L" n'est pas branché.");
     EXPECT_EQ(program_->WaitForExit(), 0u);
     EXPECT_EQ(XrandrScreenSizes(), before);
   }
-  ASSERT_TRUE(AttachSecondScreen());
-  EXPECT_EQ(XrandrScreenSizes().size(), 2u);
 }
 
 }  // namespace

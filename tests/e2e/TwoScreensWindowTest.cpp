@@ -1,6 +1,7 @@
-// The main window on two screens: the chooser, each screen switched and
-// restored on its own, a link for screen 2, and a screen that goes and
-// comes back while the window shows. Run on the two-screen display.
+// The main window on two screens: the chooser, a screen switched and
+// restored on its own, and a screen that goes and comes back while the
+// window shows; the texts that follow a choice are under tests/unit. Run on
+// the two-screen display.
 #include "driver/Screens.h"
 
 namespace ilvorande::e2e {
@@ -79,22 +80,14 @@ TEST_F(TwoScreensWindow, ChooserComesFirstAndEveryButtonActsOnTheChosenScreenAlo
   EXPECT_EQ(Client(), (Size{OneScreenClient.width, OneScreenClient.height + ScreenRow}));
 
   ASSERT_NO_FATAL_FAILURE(Choose(1));
-  EXPECT_EQ(Control(WidthBox).Text(), L"1024");
-  EXPECT_EQ(Control(HeightBox).Text(), L"768");
   EXPECT_TRUE(WaitUntil([&] { return Control(ModeInForce).Text() == L"1024 X 768"; }));
-  EXPECT_FALSE(Control(RestoreButton).Enabled());
 
   ASSERT_TRUE(Control(ModeButton(5)).Click());
   ExpectScreens({1600, 1200}, {800, 600});
   EXPECT_TRUE(WaitUntil([&] {
     return Control(RestoreButton).Text() == L"Restaurer à 1024 x 768" &&
-           Control(ModeInForce).Text() == L"800 X 600" &&
            Entries().back() == L"Écran 2 : 800 x 600";
   }));
-  ASSERT_NO_FATAL_FAILURE(Choose(0));
-  EXPECT_FALSE(Control(RestoreButton).Enabled()) << "screen 1 was never switched";
-  ASSERT_NO_FATAL_FAILURE(Choose(1));
-  EXPECT_TRUE(WaitUntil([&] { return Control(RestoreButton).Enabled(); }));
   ASSERT_TRUE(PressKeys(main_, {VK_CONTROL, 'Z'}));
   ExpectScreens({1600, 1200}, {1024, 768});
 }
@@ -113,8 +106,6 @@ TEST_F(TwoScreensWindow, ScreenGoneWhileChosenLeavesTheOneScreenWindowAndComesBa
   EXPECT_FALSE(Control(ScreenChooserCaption).Exists());
   EXPECT_EQ(TopOf(ModeButton(0)), FirstPresetTop);
   EXPECT_EQ(GetWindow(main_.handle, GW_CHILD), Control(ModeButton(0)).handle);
-  EXPECT_TRUE(WaitUntil([&] { return Control(ModeInForce).Text() == L"1600 X 1200"; }));
-  EXPECT_FALSE(Control(RestoreButton).Enabled()) << "the primary, chosen now, was never switched";
 
   ASSERT_TRUE(AttachSecondScreen());
   EXPECT_TRUE(WaitUntil([&] {

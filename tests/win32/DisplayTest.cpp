@@ -20,7 +20,7 @@ std::string Change(int width, int height, int depth, int flags) {
 }
 
 std::string Broadcast(int depth, unsigned long long packedSize) {
-  return Printed("SendMessageA(0xffff, 0x7e, %d, %#llx)", depth, packedSize);
+  return Printed("SendMessageA(0xffff, 0x7e, %#x, %#llx)", depth, packedSize);
 }
 
 struct SwitchCase {

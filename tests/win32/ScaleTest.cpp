@@ -11,10 +11,6 @@
 namespace ilvorande::win32test {
 namespace {
 
-std::array<LONG, 4> Corners(const RECT& rect) {
-  return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 // 32 pixels at 100 %, both as the title bar's big and small icon.
 TEST(Scale, ProgramIconGrowsWithTheScale) {
   const struct {
@@ -48,7 +44,8 @@ TEST(Scale, AfterADpiChangeTheWindowStandsWhereTheSystemSuggests) {
   MoveToSuggestedPlace(window.get(), reinterpret_cast<LPARAM>(&suggested));
   RECT place{};
   GetWindowRect(window.get(), &place);
-  EXPECT_EQ(Corners(place), Corners(suggested));
+  EXPECT_EQ((std::array{place.left, place.top, place.right, place.bottom}),
+            (std::array<LONG, 4>{150, 120, 450, 270}));
 }
 
 }  // namespace

@@ -103,19 +103,13 @@ int WINAPI DeviceDepth(HDC dc, int index) {
   return devices[device].depth;
 }
 
+// SendMessageW is recorded, and made: the real windows of the tests need their messages.
+template <char Kind, decltype(&::SendMessageW)* Real = nullptr>
 LRESULT WINAPI RecordMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  calls.push_back(Printed("SendMessageA(%#llx, %#x, %llu, %#llx)", Handle(window), message,
+  calls.push_back(Printed("SendMessage%c(%#llx, %#x, %#llx, %#llx)", Kind, Handle(window), message,
                           static_cast<unsigned long long>(wParam),
                           static_cast<unsigned long long>(lParam)));
-  return 0;
-}
-
-// Recorded, and made: the real windows of the tests need their messages.
-LRESULT WINAPI RecordSentMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  calls.push_back(Printed("SendMessageW(%#llx, %#x, %#llx, %#llx)", Handle(window), message,
-                          static_cast<unsigned long long>(wParam),
-                          static_cast<unsigned long long>(lParam)));
-  return __real___imp_SendMessageW(window, message, wParam, lParam);
+  return Real != nullptr ? (*Real)(window, message, wParam, lParam) : 0;
 }
 
 // Never the real one: under Wine it ends the Wine session.
@@ -178,8 +172,9 @@ extern "C" {
 using namespace ilvorande::win32test;
 decltype(&::EnumDisplaySettingsA) __wrap___imp_EnumDisplaySettingsA = &RecordEnumeration;
 decltype(&::ChangeDisplaySettingsA) __wrap___imp_ChangeDisplaySettingsA = &RecordChange;
-decltype(&::SendMessageA) __wrap___imp_SendMessageA = &RecordMessage;
-decltype(&::SendMessageW) __wrap___imp_SendMessageW = &RecordSentMessage;
+decltype(&::SendMessageA) __wrap___imp_SendMessageA = &RecordMessage<'A'>;
+decltype(&::SendMessageW) __wrap___imp_SendMessageW =
+    &RecordMessage<'W', &__real___imp_SendMessageW>;
 decltype(&::ExitWindowsEx) __wrap___imp_ExitWindowsEx = &RecordExit;
 decltype(&::MessageBoxW) __wrap___imp_MessageBoxW = &RecordMessageBox;
 decltype(&::GetProcAddress) __wrap___imp_GetProcAddress = &LookUp;

@@ -30,18 +30,10 @@ State firstShowTakes = State::Normal;
 bool shownOnce = false;
 
 State After(int command) {
-  switch (command) {
-    case SW_HIDE:
-      return State::Hidden;
-    case SW_SHOWMINIMIZED:
-    case SW_SHOWMINNOACTIVE:
-    case SW_MINIMIZE:
-      return State::Minimised;
-    case SW_SHOWMAXIMIZED:
-      return State::Maximised;
-    default:
-      return State::Normal;
-  }
+  if (command == SW_HIDE) return State::Hidden;
+  if (command == SW_SHOWMINIMIZED || command == SW_SHOWMINNOACTIVE || command == SW_MINIMIZE)
+    return State::Minimised;
+  return command == SW_SHOWMAXIMIZED ? State::Maximised : State::Normal;
 }
 
 BOOL WINAPI SimulateShow(HWND window, int command) {
@@ -52,16 +44,11 @@ BOOL WINAPI SimulateShow(HWND window, int command) {
   return before != State::Hidden;
 }
 
-BOOL WINAPI SimulateIconic(HWND window) {
-  return window == Simulated ? state == State::Minimised : __real___imp_IsIconic(window);
-}
-
-BOOL WINAPI SimulateZoomed(HWND window) {
-  return window == Simulated ? state == State::Maximised : __real___imp_IsZoomed(window);
-}
-
-BOOL WINAPI SimulateVisible(HWND window) {
-  return window == Simulated ? state != State::Hidden : __real___imp_IsWindowVisible(window);
+// IsIconic, IsZoomed and IsWindowVisible ("in" any state but Hidden).
+template <decltype(&::IsIconic)* Real, State In>
+BOOL WINAPI SimulateIs(HWND window) {
+  if (window != Simulated) return (*Real)(window);
+  return In == State::Hidden ? state != State::Hidden : state == In;
 }
 
 // Wine 8 has no high contrast: the test says whether it is on.
@@ -157,8 +144,9 @@ TEST(Windows, AboutLinksTakeTheHotLightColourUnderHighContrastAndFollowItsChange
 extern "C" {
 using namespace ilvorande::win32test;
 decltype(&::ShowWindow) __wrap___imp_ShowWindow = &SimulateShow;
-decltype(&::IsIconic) __wrap___imp_IsIconic = &SimulateIconic;
-decltype(&::IsZoomed) __wrap___imp_IsZoomed = &SimulateZoomed;
-decltype(&::IsWindowVisible) __wrap___imp_IsWindowVisible = &SimulateVisible;
+decltype(&::IsIconic) __wrap___imp_IsIconic = &SimulateIs<&__real___imp_IsIconic, State::Minimised>;
+decltype(&::IsZoomed) __wrap___imp_IsZoomed = &SimulateIs<&__real___imp_IsZoomed, State::Maximised>;
+decltype(&::IsWindowVisible) __wrap___imp_IsWindowVisible =
+    &SimulateIs<&__real___imp_IsWindowVisible, State::Hidden>;
 decltype(&::SystemParametersInfoW) __wrap___imp_SystemParametersInfoW = &ScriptHighContrast;
 }

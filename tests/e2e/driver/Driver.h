@@ -88,21 +88,13 @@ struct Window {
   HWND handle = nullptr;
   bool Exists() const { return handle != nullptr && IsWindow(handle); }
   Window Child(auto id) const { return {GetDlgItem(handle, static_cast<int>(id))}; }
-  LONG_PTR Style() const { return GetWindowLongPtrW(handle, GWL_STYLE); }
   bool Enabled() const { return IsWindowEnabled(handle); }
   bool Visible() const { return IsWindowVisible(handle); }
   bool Checked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
-  std::string ClassName() const {
-    char name[256] = {};
-    return std::string(name, std::max(0, GetClassNameA(handle, name, 256)));
-  }
   std::wstring Text() const {  // WM_GETTEXT: an edit box's own text too
     std::wstring text(Send(WM_GETTEXTLENGTH).value_or(0) + 1, L'\0');
     text.resize(Send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())).value_or(0));
     return text;
-  }
-  bool SetText(const std::wstring& text) const {
-    return Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())).value_or(FALSE);
   }
   RECT ScreenRect() const {
     RECT rect{};
@@ -164,12 +156,6 @@ inline HWND Focus(const Window& window) {
   return info.hwndFocus;
 }
 
-// Whether the focus is on one of the window's controls.
-inline bool FocusInside(const Window& window) {
-  const HWND focus = Focus(window);
-  return focus != nullptr && IsChild(window.handle, focus);
-}
-
 // Presses Tab until the control has the focus; false if it never gets it.
 // The first press waits for the window in front to focus a control of its
 // own, each next one for the focus to reach the control that Tab moves to
@@ -178,7 +164,8 @@ inline bool FocusInside(const Window& window) {
 inline bool TabTo(const Window& window, const Window& control) {
   if (!WaitUntil([&] {
         if (GetForegroundWindow() != window.handle) SetForegroundWindow(window.handle);
-        return GetForegroundWindow() == window.handle && FocusInside(window);
+        return GetForegroundWindow() == window.handle && Focus(window) != nullptr &&
+               IsChild(window.handle, Focus(window));
       })) {
     return false;
   }
@@ -253,21 +240,6 @@ inline Picture Capture(const RECT& rect) {
   });
 }
 
-inline Picture DrawnIcon(HICON icon, int width, int height, COLORREF background) {
-  return Draw(width, height, background,
-              [&](HDC dc) { DrawIconEx(dc, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL); });
-}
-
-inline COLORREF Colour(std::uint32_t pixel) {
-  return RGB(pixel >> 16, pixel >> 8, pixel);
-}
-
-inline bool Near(std::uint32_t pixel, COLORREF colour) {
-  return std::abs(GetRValue(Colour(pixel)) - GetRValue(colour)) <= 40 &&
-         std::abs(GetGValue(Colour(pixel)) - GetGValue(colour)) <= 40 &&
-         std::abs(GetBValue(Colour(pixel)) - GetBValue(colour)) <= 40;
-}
-
 struct Font {
   const wchar_t* face;
   double points;
@@ -295,12 +267,18 @@ inline Picture Render(const std::wstring& text, const Font& font, UINT dpi, Size
 
 using Place = std::array<int, 4>;  // left, top, width, height in pixels
 
-// Bounds of the pixels close to that colour; all zero if none.
+// Bounds of the pixels close to that colour (each channel within 40); all zero if none.
 inline Place InkBounds(const Picture& picture, COLORREF ink) {
+  const auto isInk = [&](std::uint32_t pixel) {
+    const COLORREF seen = RGB(pixel >> 16, pixel >> 8, pixel);
+    return std::abs(GetRValue(seen) - GetRValue(ink)) <= 40 &&
+           std::abs(GetGValue(seen) - GetGValue(ink)) <= 40 &&
+           std::abs(GetBValue(seen) - GetBValue(ink)) <= 40;
+  };
   int left = picture.width, top = picture.height, right = -1, bottom = -1;
   for (int y = 0; y < picture.height; ++y) {
     for (int x = 0; x < picture.width; ++x) {
-      if (!Near(picture.pixels[static_cast<size_t>(y) * picture.width + x], ink)) continue;
+      if (!isInk(picture.pixels[static_cast<size_t>(y) * picture.width + x])) continue;
       left = std::min(left, x), right = std::max(right, x);
       top = std::min(top, y), bottom = std::max(bottom, y);
     }
@@ -308,12 +286,6 @@ inline Place InkBounds(const Picture& picture, COLORREF ink) {
   if (right < 0) return {};
   return {left, top, right - left + 1, bottom - top + 1};
 }
-
-struct MessageBoxSeen {
-  Window box;
-  std::wstring title, text;
-  bool PressOk() const { return box.Child(IDOK).Click(); }
-};
 
 class Program {
  public:
@@ -371,15 +343,23 @@ class Program {
     WaitUntil([&] { return !(found = Windows(className)).empty() || !Running(); });
     return found.empty() ? Window() : found[0];
   }
-  // Once its text is there; no box if none shows by the deadline.
-  MessageBoxSeen WaitForMessageBox() const {
-    MessageBoxSeen seen;
+  // Waits for its message box, checks the title, runs whileShown, then
+  // presses OK until it has gone; returns its text. Its style (buttons,
+  // icon) is checked where the program hands it to the system.
+  std::wstring AnswerMessageBox(
+      const wchar_t* title, const std::function<void()>& whileShown = [] {}) const {
+    Window box;
+    std::wstring text;
     WaitUntil([&] {
-      for (const Window& box : Windows("#32770"))
-        seen = {box, box.Text(), box.Child(0xFFFF).Text()};
-      return !seen.text.empty() || !Running();
+      for (const Window& shown : Windows("#32770")) box = shown, text = shown.Child(0xFFFF).Text();
+      return !text.empty() || !Running();
     });
-    return seen;
+    EXPECT_TRUE(box.Exists()) << "no message box";
+    EXPECT_EQ(box.Text(), title);
+    whileShown();
+    EXPECT_TRUE(box.Child(IDOK).Click());
+    EXPECT_TRUE(WaitUntil([&] { return !box.Exists(); }));
+    return text;
   }
 
  private:
@@ -468,7 +448,9 @@ inline bool PointerShows(const fs::path& iconFile, POINT hotSpot) {
   const Owned<HICON, DestroyIcon> icon(static_cast<HICON>(
       LoadImageW(nullptr, iconFile.c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE)));
   // On black, a clear pixel stays black.
-  const Picture drawn = DrawnIcon(icon.get(), 32, 32, RGB(0, 0, 0));
+  const Picture drawn = Draw(32, 32, RGB(0, 0, 0), [&](HDC dc) {
+    DrawIconEx(dc, 0, 0, icon.get(), 32, 32, 0, nullptr, DI_NORMAL);
+  });
   bool same = icon && width == 32 && height == 32 && x == hotSpot.x && y == hotSpot.y;
   for (std::uint32_t pixel = 0, i = 0; same && i < drawn.pixels.size() && in >> pixel; ++i)
     same = pixel >> 24 == 0 ? drawn.pixels[i] == 0 : pixel == (0xFF000000 | drawn.pixels[i]);
@@ -505,20 +487,6 @@ class ProgramTest : public ::testing::Test {
     BackToStartMode();
   }
 
-  // Waits for the program's message box, checks its title, runs whileShown,
-  // then presses OK until it has gone; returns its text. Its style (buttons,
-  // icon) is checked where the program hands it to the system.
-  std::wstring AnswerMessageBox(
-      const wchar_t* title, const std::function<void()>& whileShown = [] {}) {
-    const MessageBoxSeen box = program_->WaitForMessageBox();
-    EXPECT_TRUE(box.box.Exists()) << "no message box";
-    EXPECT_EQ(box.title, title);
-    whileShown();
-    EXPECT_TRUE(box.PressOk());
-    EXPECT_TRUE(WaitUntil([&] { return !box.box.Exists(); }));
-    return box.text;
-  }
-
   void BackToStartMode() {
     DEVMODEW mode{};
     mode.dmSize = sizeof mode;
@@ -535,8 +503,7 @@ class ProgramTest : public ::testing::Test {
   // Fatal when the main window never shows.
   void Launch(std::wstring_view arguments = {}, const fs::path& executable = Program::Installed(),
               std::optional<WORD> show = {}) {
-    program_.reset();
-    program_.emplace(arguments, executable, show);
+    program_.emplace(arguments, executable, show);  // once the one before has ended
     main_ = program_->WaitForWindow(MainWindowClassName);
     ASSERT_TRUE(main_.Exists()) << "the main window did not show";
   }
@@ -565,11 +532,13 @@ class ProgramTest : public ::testing::Test {
     EXPECT_EQ((Size{rect.right, rect.bottom}), client);
     const LONG_PTR frame =
         WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-    EXPECT_EQ(window.Style() & frame, WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(GetWindowLongPtrW(window.handle, GWL_STYLE) & frame, WS_CAPTION | WS_SYSMENU);
     for (const ExpectedControl& expected : controls) {
       SCOPED_TRACE(expected.text);
       const Window control = window.Child(expected.id);
-      EXPECT_STRCASEEQ(control.ClassName().c_str(), expected.kind);
+      char kind[256] = {};
+      GetClassNameA(control.handle, kind, 256);
+      EXPECT_STRCASEEQ(kind, expected.kind);
       EXPECT_EQ(control.Text(), expected.text);
       EXPECT_TRUE(control.Visible());
       rect = control.ScreenRect();
