@@ -2,6 +2,8 @@
 // restored on its own, and a screen that goes and comes back while the
 // window shows; the texts that follow a choice are under tests/unit. Run on
 // the two-screen display.
+#include <shlobj.h>
+
 #include "driver/Screens.h"
 
 namespace ilvorande::e2e {
@@ -112,9 +114,31 @@ TEST_F(TwoScreensWindow, ScreenGoneWhileChosenLeavesTheOneScreenWindowAndComesBa
     return Entries().size() == 2 &&
            Client() == Size{OneScreenClient.width, OneScreenClient.height + ScreenRow};
   })) << "no chooser again";
+  EXPECT_EQ(GetWindow(main_.handle, GW_CHILD), Control(ScreenChooserCaption).handle)
+      << "made again among the others, first in reading order";
   ASSERT_NO_FATAL_FAILURE(Choose(1));
   EXPECT_TRUE(WaitUntil([&] { return Control(RestoreButton).Text() == L"Restaurer à 1024 x 768"; }))
       << "the mode saved for screen 2 in this run";
+}
+
+// The link switches screen 2 as "/4@2F" would, from a double-click.
+TEST_F(TwoScreensWindow, LinkMadeForScreenTwoSwitchesItAndEndsUnseen) {
+  wchar_t desktop[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
+  const fs::path link = fs::path(desktop) / L"Ilvorande en 800 x 600 sur l'écran 2.lnk";
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_NO_FATAL_FAILURE(Choose(1));
+  ASSERT_TRUE(Control(ShortcutOption).Send(BM_CLICK).has_value());
+  ASSERT_TRUE(Control(ModeButton(5)).Send(BM_CLICK).has_value());
+  ASSERT_TRUE(fs::exists(link)) << "no link for screen 2";
+  program_.reset();
+  const Program opener(L"/unix \"" + Widen(UnixPath(link)) + L"\"",
+                       L"C:\\windows\\system32\\start.exe");
+  ExpectScreens({1600, 1200}, {800, 600});
+  EXPECT_TRUE(WaitUntil([] { return ProcessesNamed(L"Ilvorande.exe").empty(); }));
+  for (const auto& file : fs::directory_iterator(desktop)) {
+    if (file.path().filename().wstring().starts_with(L"Ilvorande en ")) fs::remove(file);
+  }
 }
 
 }  // namespace
