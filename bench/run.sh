@@ -17,8 +17,8 @@ wine "$BUILD_DIR/windows/bench_driver.exe" "${RUNS:-31}" | tr -d '\r'
 
 verdict() { if (("$1")); then echo met; else echo MISSED; fi; }
 size=$(stat -c %s "$exe")
-printf '| Size of Ilvorande.exe | %d KiB (%d bytes) | | | <= 256 KiB %s |\n' \
-    $(((size + 1023) / 1024)) "$size" "$(verdict "size <= 256 * 1024")"
+printf '| Size of Ilvorande.exe | %d KiB (%d bytes) | | | <= 192 KiB %s |\n' \
+    $(((size + 1023) / 1024)) "$size" "$(verdict "size <= 192 * 1024")"
 imports=$("$scripts_dir/check-imports.sh" "$exe" | sed -n 's/^imports: //p')
 printf '| Imported DLLs | %s | | | Windows only |\n' "$imports"
 
