@@ -20,6 +20,10 @@ namespace ilvorande {
 
 namespace {
 
+bool IsPushButton(const ControlLayout* control) {
+  return control != nullptr && control->kind == ControlKind::Button;
+}
+
 // Wide enough for the tooltip's sentence to wrap into a few lines.
 constexpr int TooltipWidthTwips = 4500;
 // Room between the picture and the caption of the quit button.
@@ -42,11 +46,6 @@ RECT CentredFrame(SIZE outer) {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
   return {left, top, left + outer.cx, top + outer.cy};
-}
-
-bool IsPushButton(int controlId) {
-  const ControlLayout* layout = MainLayout.Find(controlId);
-  return layout != nullptr && layout->kind == ControlKind::Button;
 }
 
 bool IsModeButton(int controlId) {
@@ -294,7 +293,7 @@ std::optional<LRESULT> Win32MainWindow::OwnMessage(UINT message, WPARAM wParam, 
     case WM_NOTIFY: {
       const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
       if (draw.hdr.code == NM_CUSTOMDRAW && draw.dwDrawStage == CDDS_PREPAINT &&
-          IsPushButton(static_cast<int>(draw.hdr.idFrom))) {
+          IsPushButton(Layout().Find(static_cast<int>(draw.hdr.idFrom)))) {
         return DrawButtonContent(draw);
       }
       return CDRF_DODEFAULT;
