@@ -151,7 +151,7 @@ bool Win32MainWindow::MakesShortcuts() {
 }
 
 void Win32MainWindow::SetMinimized(bool minimized) {
-  showRequest_ = minimized ? ShowRequest::Minimised : ShowRequest::Normal;
+  showRequest_ = minimized ? ShowRequest::Minimized : ShowRequest::Normal;
   if (CurrentStage() == Stage::Open && IsWindowVisible(Window())) {
     ShowAsAsked(Window(), showRequest_, SW_SHOWNORMAL);
   }
