@@ -55,7 +55,11 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void CreateTooltip();
-  void OnCommand(int controlId);
+  // What the command of that id does: a control's, a keyboard shortcut's or
+  // a menu item's (OwnMessage's WM_COMMAND).
+  void Command(int id);
+  // A screen attached, detached or switched, perhaps.
+  void DesktopChanged();
   LRESULT DrawButtonContent(const NMCUSTOMDRAW& draw) const;
 
   Toolkit& toolkit_;
@@ -66,8 +70,6 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   UniqueIcon icon_;
   bool quitShowsIcon_ = false;
   ShowRequest showRequest_ = ShowRequest::AsStarted;
-  // As last read: its change is a screen attached or detached.
-  int screenCount_ = 0;
 };
 
 }  // namespace ilvorande

@@ -87,6 +87,8 @@ class LayoutWindow {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's outer size, also the one it comes back at once minimised.
+  void Resize(SIZE outer);
   ControlState InitialState(const ControlLayout& control) const;
 
   HINSTANCE instance_;
