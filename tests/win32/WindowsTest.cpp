@@ -76,6 +76,8 @@ TEST(Windows, AFixedSizeWindowShowsAsAskedWhateverStateTheShortcutGivesItsFirstS
        false, State::Minimized},
       {"no command line, Normale", ShowRequest::AsStarted, SW_SHOWNORMAL, State::Normal, false,
        State::Normal},
+      {"no command line, Normale, the first show maximised", ShowRequest::AsStarted, SW_SHOWNORMAL,
+       State::Maximized, false, State::Normal},
       {"minimised once shown", ShowRequest::Minimized, SW_SHOWNORMAL, State::Normal, true,
        State::Minimized},
       {"normal again once minimised", ShowRequest::Normal, SW_SHOWNORMAL, State::Minimized, true,

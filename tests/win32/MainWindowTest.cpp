@@ -1,0 +1,270 @@
+// The main window's own decisions, in the real window: where each command
+// goes, what a change of the desktop and of the dpi does to the window, and
+// what a change of layout does to a minimised window and to the focus.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/mainwindow/MainWindowBehaviour.h"
+#include "win32/display/Win32DisplaySettings.h"
+#include "win32/mainwindow/Win32MainWindow.h"
+#include "win32/toolkit/Win32MessageLoop.h"
+#include "win32/toolkit/Win32Shell.h"
+#include "win32/toolkit/Win32Toolkit.h"
+
+namespace {
+
+// What reached the behaviour, in order.
+std::vector<std::string> reached;
+
+}  // namespace
+
+// The behaviour's methods that the window calls, recorded: defined here, they
+// are linked instead of the core's, whose object the test never pulls in.
+void ilvorande::MainWindowBehaviour::ModeButtonClicked(int index) {
+  reached.push_back("ModeButtonClicked(" + std::to_string(index) + ")");
+}
+void ilvorande::MainWindowBehaviour::RestoreClicked() {
+  reached.push_back("RestoreClicked");
+}
+void ilvorande::MainWindowBehaviour::HelpClicked() {
+  reached.push_back("HelpClicked");
+}
+void ilvorande::MainWindowBehaviour::AboutClicked() {
+  reached.push_back("AboutClicked");
+}
+void ilvorande::MainWindowBehaviour::QuitClicked() {
+  reached.push_back("QuitClicked");
+}
+void ilvorande::MainWindowBehaviour::ShortcutOptionChanged() {
+  reached.push_back("ShortcutOptionChanged");
+}
+void ilvorande::MainWindowBehaviour::ScreenChosen(int index) {
+  reached.push_back("ScreenChosen(" + std::to_string(index) + ")");
+}
+void ilvorande::MainWindowBehaviour::DesktopChanged() {
+  reached.push_back("DesktopChanged");
+}
+
+namespace ilvorande::win32test {
+namespace {
+
+const std::vector<std::string> TwoScreens{"Écran 1 : 1600 x 1200 (principal)",
+                                          "Écran 2 : 1024 x 768"};
+
+class MainWindow : public ::testing::Test {
+ protected:
+  MainWindow() {
+    reached.clear();
+    window_.Attach(behaviour_);
+    window_.Show(SW_SHOWNORMAL);
+  }
+  ~MainWindow() override {
+    window_.Close();
+    // The quit message that the window's end posts, and all else it left.
+    MSG left{};
+    while (PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+
+  static HWND Window() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) {
+          wchar_t name[32]{};
+          GetClassNameW(window, name, std::size(name));
+          if (std::wstring_view(name) != L"IlvorandeMain") return TRUE;
+          *reinterpret_cast<HWND*>(result) = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+  }
+  static HWND Control(MainControl control) {
+    return GetDlgItem(Window(), static_cast<int>(control));
+  }
+  static void Click(MainControl control) { SendMessageW(Control(control), BM_CLICK, 0, 0); }
+  // Dispatched as the message loop does: the window's shortcuts first.
+  static void Press(MainControl control, WPARAM key, bool withControlKey) {
+    BYTE keys[256]{};
+    keys[VK_CONTROL] = withControlKey ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG press{};
+    press.hwnd = Control(control);
+    press.message = WM_KEYDOWN;
+    press.wParam = key;
+    SendMessageW(Window(), WM_TRANSLATE_SHORTCUT, 0, reinterpret_cast<LPARAM>(&press));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+  }
+  // Messages are handled until the condition holds; false after the deadline.
+  static bool HandleMessagesUntil(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (!condition()) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+      while (DispatchNext(false) == Dispatched::One) {
+      }
+    }
+    return true;
+  }
+  static RECT Frame() {
+    RECT frame{};
+    GetWindowRect(Window(), &frame);
+    return frame;
+  }
+  static std::array<LONG, 4> Corners(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+  }
+
+  Win32Toolkit toolkit_;
+  Win32Shell shell_;
+  Win32DisplaySettings display_;
+  Win32MainWindow window_{GetModuleHandleW(nullptr), toolkit_, shell_};
+  MainWindowBehaviour behaviour_{window_, display_, toolkit_, shell_};
+};
+
+TEST_F(MainWindow, EachCommandReachesTheBehaviourWhateverSentIt) {
+  window_.ShowScreenChooser(TwoScreens, 0);
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    std::vector<std::string> reached;
+  } cases[] = {
+      {"a preset", [] { Click(ModeButton(4)); }, {"ModeButtonClicked(4)"}},
+      {"Autre...", [] { Click(ModeButton(8)); }, {"ModeButtonClicked(8)"}},
+      {"Restaurer", [] { Click(MainControl::RestoreButton); }, {"RestoreClicked"}},
+      {"Info Ligne de commande", [] { Click(MainControl::HelpButton); }, {"HelpClicked"}},
+      {"A Propos", [] { Click(MainControl::AboutButton); }, {"AboutClicked"}},
+      {"Quitter", [] { Click(MainControl::QuitButton); }, {"QuitClicked"}},
+      {"the shortcut option",
+       [] { Click(MainControl::ShortcutOption); },
+       {"ShortcutOptionChanged"}},
+      {"Ctrl+Z in a size box", [] { Press(MainControl::WidthBox, 'Z', true); }, {"RestoreClicked"}},
+      {"Z alone", [] { Press(MainControl::WidthBox, 'Z', false); }, {}},
+      {"the second screen chosen with the keyboard",
+       [] { SendMessageW(Control(MainControl::ScreenChooser), WM_KEYDOWN, VK_DOWN, 0); },
+       {"ScreenChosen(1)"}},
+      {"a menu's item (code 0, no control)",
+       [] {
+         SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(static_cast<int>(ModeButton(5)), 0), 0);
+       },
+       {"ModeButtonClicked(5)"}},
+      {"a switch's WM_DISPLAYCHANGE",
+       [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); },
+       {"DesktopChanged"}},
+      // Every second, whether the number of screens changed or not.
+      {"the timer",
+       [] { ASSERT_TRUE(HandleMessagesUntil([] { return !reached.empty(); })); },
+       {"DesktopChanged"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    reached.clear();
+    c.act();
+    EXPECT_EQ(reached, c.reached);
+  }
+}
+
+// At 96 dpi the client area is 491 pixels high with one screen, 519 with the
+// chooser's row.
+TEST_F(MainWindow, AScreenAttachedOrDetachedWhileMinimisedShowsTheNewLayoutOnceRestored) {
+  const struct {
+    const char* name;
+    std::function<void()> change;
+    LONG clientHeight;
+  } cases[] = {
+      {"attached", [&] { window_.ShowScreenChooser(TwoScreens, 0); }, 519},
+      {"detached", [&] { window_.HideScreenChooser(); }, 491},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const RECT before = Frame();
+    ShowWindow(Window(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(Window()));
+    c.change();
+    ShowWindow(Window(), SW_RESTORE);
+    RECT client{};
+    GetClientRect(Window(), &client);
+    EXPECT_EQ(client.bottom, c.clientHeight);
+    EXPECT_EQ(Frame().left, before.left);
+    EXPECT_EQ(Frame().top, before.top);
+  }
+}
+
+// Wine 8 leaves a window where its detached screen was; as Windows would, it
+// comes back onto the primary, centred as at start. One that a screen still
+// holds, in part, stays.
+TEST_F(MainWindow, AfterADesktopChangeAWindowOnNoScreenComesBackCentredOnThePrimary) {
+  const RECT start = Frame();
+  const LONG width = start.right - start.left, height = start.bottom - start.top;
+  const RECT centred{(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0};
+  const POINT beyondEveryScreen{
+      GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN) + 100, 0};
+  const struct {
+    const char* name;
+    POINT place;
+    std::function<void()> change;
+    POINT after;
+  } cases[] = {
+      {"on no screen, a switch",
+       beyondEveryScreen,
+       [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); },
+       {centred.left, centred.top}},
+      {"on no screen, the timer",
+       beyondEveryScreen,
+       [] { ASSERT_TRUE(HandleMessagesUntil([] { return !reached.empty(); })); },
+       {centred.left, centred.top}},
+      {"half on the primary",
+       {-width / 2, 10},
+       [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); },
+       {-width / 2, 10}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetWindowPos(Window(), nullptr, c.place.x, c.place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    reached.clear();
+    c.change();
+    EXPECT_EQ(Corners(Frame()),
+              (std::array{c.after.x, c.after.y, c.after.x + width, c.after.y + height}));
+  }
+}
+
+// Never on the destroyed chooser, nor on nothing once the window is active again.
+TEST_F(MainWindow, TheChooserDetachedWithTheFocusLeavesItOnTheFirstModeButton) {
+  for (const bool active : {true, false}) {
+    SCOPED_TRACE(active ? "active" : "behind another window");
+    window_.ShowScreenChooser(TwoScreens, 0);
+    SetForegroundWindow(Window());
+    SetFocus(Control(MainControl::ScreenChooser));
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                       nullptr, nullptr);
+    if (!active) ShowWindow(other, SW_SHOW);
+    ASSERT_EQ(GetActiveWindow(), active ? Window() : other);
+    window_.HideScreenChooser();
+    if (!active) SetForegroundWindow(Window());
+    EXPECT_EQ(GetFocus(), Control(ModeButton(0)));
+    DestroyWindow(other);
+  }
+}
+
+// At 144 dpi "Quitter" stands at 18, 632, 345 pixels wide and 86 high.
+TEST_F(MainWindow, OnWM_DPICHANGEDTheFrameTakesTheSuggestedPlaceAndTheControlsTheNewScale) {
+  const RECT suggested{150, 120, 150 + 597, 120 + 780};
+  SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(Corners(Frame()), (std::array<LONG, 4>{150, 120, 747, 900}));
+  RECT quit{};
+  GetWindowRect(Control(MainControl::QuitButton), &quit);
+  MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&quit), 2);
+  EXPECT_EQ(Corners(quit), (std::array<LONG, 4>{18, 632, 363, 718}));
+}
+
+}  // namespace
+}  // namespace ilvorande::win32test
