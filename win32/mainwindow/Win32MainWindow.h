@@ -55,8 +55,11 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void CreateTooltip();
-  // What the command of that id does: a control's, a keyboard shortcut's or
-  // a menu item's (OwnMessage's WM_COMMAND).
+  // What the command of that id does, whoever gives it: a control's click,
+  // a keyboard shortcut or a menu item (OwnMessage's WM_COMMAND), or any
+  // other source that calls it (a hot key registered under the command's id,
+  // say). A command that differs from its control's (a preset chosen from a
+  // menu, which never writes a link) takes an id of its own and a case here.
   void Command(int id);
   // A screen attached, detached or switched, perhaps.
   void DesktopChanged();
