@@ -92,8 +92,9 @@ class MainWindow : public ::testing::Test {
   static void Click(MainControl control) { SendMessageW(Control(control), BM_CLICK, 0, 0); }
   // Dispatched as the message loop does: the window's shortcuts first.
   static void Press(MainControl control, WPARAM key, bool withControlKey) {
+    constexpr BYTE Down = 0x80;
     BYTE keys[256]{};
-    keys[VK_CONTROL] = withControlKey ? 0x80 : 0;
+    keys[VK_CONTROL] = withControlKey ? Down : 0;
     SetKeyboardState(keys);
     MSG press{};
     press.hwnd = Control(control);
@@ -103,12 +104,16 @@ class MainWindow : public ::testing::Test {
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
   }
-  // Messages are handled until the condition holds; false after the deadline.
+  // Messages are handled until the condition holds; false when it does not
+  // within three ticks of the window's timer.
   static bool HandleMessagesUntil(const std::function<bool()>& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    using namespace std::chrono;
+    constexpr auto ThreeTicks = seconds(3);
+    const auto deadline = steady_clock::now() + ThreeTicks;
     while (!condition()) {
-      if (std::chrono::steady_clock::now() > deadline) return false;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+      const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
+      if (left <= 0) return false;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
       while (DispatchNext(false) == Dispatched::One) {
       }
     }
