@@ -26,30 +26,22 @@ std::vector<std::string> reached;
 
 // The behaviour's methods that the window calls, recorded: defined here, they
 // are linked instead of the core's, whose object the test never pulls in.
-void ilvorande::MainWindowBehaviour::ModeButtonClicked(int index) {
-  reached.push_back("ModeButtonClicked(" + std::to_string(index) + ")");
-}
-void ilvorande::MainWindowBehaviour::RestoreClicked() {
-  reached.push_back("RestoreClicked");
-}
-void ilvorande::MainWindowBehaviour::HelpClicked() {
-  reached.push_back("HelpClicked");
-}
-void ilvorande::MainWindowBehaviour::AboutClicked() {
-  reached.push_back("AboutClicked");
-}
-void ilvorande::MainWindowBehaviour::QuitClicked() {
-  reached.push_back("QuitClicked");
-}
-void ilvorande::MainWindowBehaviour::ShortcutOptionChanged() {
-  reached.push_back("ShortcutOptionChanged");
-}
-void ilvorande::MainWindowBehaviour::ScreenChosen(int index) {
-  reached.push_back("ScreenChosen(" + std::to_string(index) + ")");
-}
-void ilvorande::MainWindowBehaviour::DesktopChanged() {
-  reached.push_back("DesktopChanged");
-}
+#define RECORDED(Method)                          \
+  void ilvorande::MainWindowBehaviour::Method() { \
+    reached.push_back(#Method);                   \
+  }
+#define RECORDED_WITH_INDEX(Method)                               \
+  void ilvorande::MainWindowBehaviour::Method(int index) {        \
+    reached.push_back(#Method "(" + std::to_string(index) + ")"); \
+  }
+RECORDED_WITH_INDEX(ModeButtonClicked)
+RECORDED_WITH_INDEX(ScreenChosen)
+RECORDED(RestoreClicked)
+RECORDED(HelpClicked)
+RECORDED(AboutClicked)
+RECORDED(QuitClicked)
+RECORDED(ShortcutOptionChanged)
+RECORDED(DesktopChanged)
 
 namespace ilvorande::win32test {
 namespace {
@@ -72,19 +64,14 @@ class MainWindow : public ::testing::Test {
     }
   }
 
+  // This thread's: another program's main window may show meanwhile.
   static HWND Window() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) {
-          wchar_t name[32]{};
-          GetClassNameW(window, name, std::size(name));
-          if (std::wstring_view(name) != L"IlvorandeMain") return TRUE;
-          *reinterpret_cast<HWND*>(result) = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    HWND window = nullptr;
+    do {
+      window = FindWindowExW(nullptr, window, L"IlvorandeMain", nullptr);
+    } while (window != nullptr &&
+             GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId());
+    return window;
   }
   static HWND Control(MainControl control) {
     return GetDlgItem(Window(), static_cast<int>(control));
@@ -119,13 +106,12 @@ class MainWindow : public ::testing::Test {
     }
     return true;
   }
-  static RECT Frame() {
-    RECT frame{};
-    GetWindowRect(Window(), &frame);
-    return frame;
-  }
-  static std::array<LONG, 4> Corners(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
+  // Left, top, right and bottom on the screen, or in the window's client area.
+  static std::array<LONG, 4> Place(HWND window, HWND within = nullptr) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, within, reinterpret_cast<POINT*>(&place), 2);
+    return {place.left, place.top, place.right, place.bottom};
   }
 
   Win32Toolkit toolkit_;
@@ -190,7 +176,7 @@ TEST_F(MainWindow, AScreenAttachedOrDetachedWhileMinimisedShowsTheNewLayoutOnceR
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const RECT before = Frame();
+    const auto before = Place(Window());
     ShowWindow(Window(), SW_MINIMIZE);
     ASSERT_TRUE(IsIconic(Window()));
     c.change();
@@ -198,8 +184,8 @@ TEST_F(MainWindow, AScreenAttachedOrDetachedWhileMinimisedShowsTheNewLayoutOnceR
     RECT client{};
     GetClientRect(Window(), &client);
     EXPECT_EQ(client.bottom, c.clientHeight);
-    EXPECT_EQ(Frame().left, before.left);
-    EXPECT_EQ(Frame().top, before.top);
+    EXPECT_EQ(Place(Window())[0], before[0]);
+    EXPECT_EQ(Place(Window())[1], before[1]);
   }
 }
 
@@ -207,8 +193,8 @@ TEST_F(MainWindow, AScreenAttachedOrDetachedWhileMinimisedShowsTheNewLayoutOnceR
 // comes back onto the primary, centred as at start. One that a screen still
 // holds, in part, stays.
 TEST_F(MainWindow, AfterADesktopChangeAWindowOnNoScreenComesBackCentredOnThePrimary) {
-  const RECT start = Frame();
-  const LONG width = start.right - start.left, height = start.bottom - start.top;
+  const auto start = Place(Window());
+  const LONG width = start[2] - start[0], height = start[3] - start[1];
   const RECT centred{(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                      (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0};
   const POINT beyondEveryScreen{
@@ -237,7 +223,7 @@ TEST_F(MainWindow, AfterADesktopChangeAWindowOnNoScreenComesBackCentredOnThePrim
     SetWindowPos(Window(), nullptr, c.place.x, c.place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     reached.clear();
     c.change();
-    EXPECT_EQ(Corners(Frame()),
+    EXPECT_EQ(Place(Window()),
               (std::array{c.after.x, c.after.y, c.after.x + width, c.after.y + height}));
   }
 }
@@ -264,11 +250,9 @@ TEST_F(MainWindow, TheChooserDetachedWithTheFocusLeavesItOnTheFirstModeButton) {
 TEST_F(MainWindow, OnWM_DPICHANGEDTheFrameTakesTheSuggestedPlaceAndTheControlsTheNewScale) {
   const RECT suggested{150, 120, 150 + 597, 120 + 780};
   SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-  EXPECT_EQ(Corners(Frame()), (std::array<LONG, 4>{150, 120, 747, 900}));
-  RECT quit{};
-  GetWindowRect(Control(MainControl::QuitButton), &quit);
-  MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&quit), 2);
-  EXPECT_EQ(Corners(quit), (std::array<LONG, 4>{18, 632, 363, 718}));
+  EXPECT_EQ(Place(Window()), (std::array<LONG, 4>{150, 120, 747, 900}));
+  EXPECT_EQ(Place(Control(MainControl::QuitButton), Window()),
+            (std::array<LONG, 4>{18, 632, 363, 718}));
 }
 
 }  // namespace
