@@ -1,8 +1,6 @@
-// A window's scale: its icon's size, and its place after a change of dpi.
+// A window's scale: its icon's size.
 #include <gtest/gtest.h>
 #include <windows.h>
-
-#include <array>
 
 #include "TestWindow.h"
 #include "win32/toolkit/DpiScale.h"
@@ -36,16 +34,6 @@ TEST(Scale, ProgramIconGrowsWithTheScale) {
           << (which == ICON_BIG ? "big" : "small");
     }
   }
-}
-
-TEST(Scale, AfterADpiChangeTheWindowStandsWhereTheSystemSuggests) {
-  const TestWindow window = MakeWindow({100, 100, 300, 200});
-  const RECT suggested{150, 120, 450, 270};
-  MoveToSuggestedPlace(window.get(), reinterpret_cast<LPARAM>(&suggested));
-  RECT place{};
-  GetWindowRect(window.get(), &place);
-  EXPECT_EQ((std::array{place.left, place.top, place.right, place.bottom}),
-            (std::array<LONG, 4>{150, 120, 450, 270}));
 }
 
 }  // namespace

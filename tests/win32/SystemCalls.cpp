@@ -4,12 +4,6 @@
 
 #include <cstring>
 
-extern "C" decltype(&::GetProcAddress) __real___imp_GetProcAddress;
-extern "C" decltype(&::SendMessageW) __real___imp_SendMessageW;
-extern "C" decltype(&::GetModuleFileNameW) __real___imp_GetModuleFileNameW;
-extern "C" decltype(&::GetLocaleInfoW) __real___imp_GetLocaleInfoW;
-extern "C" decltype(&::GetDeviceCaps) __real___imp_GetDeviceCaps;
-
 namespace ilvorande::win32test {
 namespace {
 
@@ -167,23 +161,28 @@ FARPROC WINAPI LookUp(HMODULE module, LPCSTR name) {
 }  // namespace
 }  // namespace ilvorande::win32test
 
-// What the import slots of the wrapped functions hold instead of the system's.
-extern "C" {
 using namespace ilvorande::win32test;
-decltype(&::EnumDisplaySettingsA) __wrap___imp_EnumDisplaySettingsA = &RecordEnumeration;
-decltype(&::ChangeDisplaySettingsA) __wrap___imp_ChangeDisplaySettingsA = &RecordChange;
-decltype(&::SendMessageA) __wrap___imp_SendMessageA = &RecordMessage<'A'>;
-decltype(&::SendMessageW) __wrap___imp_SendMessageW =
-    &RecordMessage<'W', &__real___imp_SendMessageW>;
-decltype(&::ExitWindowsEx) __wrap___imp_ExitWindowsEx = &RecordExit;
-decltype(&::MessageBoxW) __wrap___imp_MessageBoxW = &RecordMessageBox;
-decltype(&::GetProcAddress) __wrap___imp_GetProcAddress = &LookUp;
-decltype(&::GetModuleFileNameW) __wrap___imp_GetModuleFileNameW = &AnswerModuleFileName;
-decltype(&::GetLocaleInfoW) __wrap___imp_GetLocaleInfoW = &AnswerLocaleInfo;
-decltype(&::ChangeDisplaySettingsExA) __wrap___imp_ChangeDisplaySettingsExA = &RecordChangeOf;
-decltype(&::EnumDisplayDevicesA) __wrap___imp_EnumDisplayDevicesA = &ListDevice;
-decltype(&::EnumDisplayMonitors) __wrap___imp_EnumDisplayMonitors = &ListMonitors;
-decltype(&::GetMonitorInfoA) __wrap___imp_GetMonitorInfoA = &DescribeMonitor;
-decltype(&::CreateDCA) __wrap___imp_CreateDCA = &RecordCreateDC;
-decltype(&::GetDeviceCaps) __wrap___imp_GetDeviceCaps = &DeviceDepth;
-}
+REPLACE_SYSTEM_CALL(EnumDisplaySettingsA, &RecordEnumeration);
+REPLACE_SYSTEM_CALL(ChangeDisplaySettingsA, &RecordChange);
+REPLACE_SYSTEM_CALL(SendMessageA, &RecordMessage<'A'>);
+REPLACE_SYSTEM_CALL(SendMessageW, (&RecordMessage<'W', &__real___imp_SendMessageW>));
+REPLACE_SYSTEM_CALL(ExitWindowsEx, &RecordExit);
+REPLACE_SYSTEM_CALL(MessageBoxW, &RecordMessageBox);
+REPLACE_SYSTEM_CALL(GetProcAddress, &LookUp);
+REPLACE_SYSTEM_CALL(GetModuleFileNameW, &AnswerModuleFileName);
+REPLACE_SYSTEM_CALL(GetLocaleInfoW, &AnswerLocaleInfo);
+REPLACE_SYSTEM_CALL(ChangeDisplaySettingsExA, &RecordChangeOf);
+REPLACE_SYSTEM_CALL(EnumDisplayDevicesA, &ListDevice);
+REPLACE_SYSTEM_CALL(EnumDisplayMonitors, &ListMonitors);
+REPLACE_SYSTEM_CALL(GetMonitorInfoA, &DescribeMonitor);
+REPLACE_SYSTEM_CALL(CreateDCA, &RecordCreateDC);
+REPLACE_SYSTEM_CALL(GetDeviceCaps, &DeviceDepth);
+
+// Every function listed is replaced, here or in a suite: one left out fails
+// the link.
+extern const void* const replacements[];
+const void* const replacements[] = {
+#define SYSTEM_CALL(Name) &__wrap___imp_##Name,
+#include "WrappedCalls.def"
+#undef SYSTEM_CALL
+};

@@ -1,7 +1,7 @@
 // The system calls that the Win32 layer makes, recorded instead of made, or
 // made after they are recorded where the tests' real windows need them. The
-// test executable is linked with ld's --wrap on their import slots
-// (__imp_Name), so every call of the layer's own files lands here;
+// test executable is linked with ld's --wrap on the import slots (__imp_Name)
+// of those listed in WrappedCalls.def, so every call the layer makes lands here;
 // ShellExecuteA, which the layer looks up at run time, is handed out by a
 // wrapped GetProcAddress.
 #pragma once
@@ -14,6 +14,24 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+// Each wrapped function's two import slots: the system's (__real___imp_Name)
+// and the test's (__wrap___imp_Name), which REPLACE_SYSTEM_CALL fills.
+#define SYSTEM_CALL(Name)                           \
+  extern "C" decltype(&::Name) __real___imp_##Name; \
+  extern "C" decltype(&::Name) __wrap___imp_##Name; \
+  namespace ilvorande::win32test::wrapped {         \
+  inline constexpr bool Name = true;                \
+  }
+#include "WrappedCalls.def"
+#undef SYSTEM_CALL
+
+// What the slot of a function listed in WrappedCalls.def holds instead of the
+// system's function; at the global scope. A function not listed there, which
+// the link would leave unwrapped, is refused here.
+#define REPLACE_SYSTEM_CALL(Name, replacement)                           \
+  static_assert(ilvorande::win32test::wrapped::Name, "listed, wrapped"); \
+  decltype(&::Name) __wrap___imp_##Name = replacement
 
 namespace ilvorande::win32test {
 

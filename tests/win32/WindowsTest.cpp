@@ -4,26 +4,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "SystemCalls.h"
 #include "core/helpabout/AboutControlIds.h"
 #include "win32/helpabout/Win32AboutWindow.h"
 #include "win32/toolkit/Win32Shell.h"
 #include "win32/toolkit/Win32Toolkit.h"
 #include "win32/toolkit/WindowShow.h"
 
-extern "C" {
-extern decltype(&::ShowWindow) __real___imp_ShowWindow;
-extern decltype(&::IsIconic) __real___imp_IsIconic;
-extern decltype(&::IsZoomed) __real___imp_IsZoomed;
-extern decltype(&::IsWindowVisible) __real___imp_IsWindowVisible;
-extern decltype(&::SystemParametersInfoW) __real___imp_SystemParametersInfoW;
-}
-
 namespace ilvorande::win32test {
 namespace {
 
 // A window of the system's in memory: Windows replaces the first
 // SW_SHOWNORMAL of a process started from a shortcut by the shortcut's state.
-enum class State { Hidden, Normal, Minimised, Maximised };
+enum class State { Hidden, Normal, Minimized, Maximized };
 const HWND Simulated = reinterpret_cast<HWND>(0x5150);
 State state = State::Hidden;
 State firstShowTakes = State::Normal;
@@ -32,8 +25,8 @@ bool shownOnce = false;
 State After(int command) {
   if (command == SW_HIDE) return State::Hidden;
   if (command == SW_SHOWMINIMIZED || command == SW_SHOWMINNOACTIVE || command == SW_MINIMIZE)
-    return State::Minimised;
-  return command == SW_SHOWMAXIMIZED ? State::Maximised : State::Normal;
+    return State::Minimized;
+  return command == SW_SHOWMAXIMIZED ? State::Maximized : State::Normal;
 }
 
 BOOL WINAPI SimulateShow(HWND window, int command) {
@@ -72,20 +65,22 @@ TEST(Windows, AFixedSizeWindowShowsAsAskedWhateverStateTheShortcutGivesItsFirstS
     State result;
   } cases[] = {
       {"\"/4\" from a shortcut set to Réduite", ShowRequest::Normal, SW_SHOWMINNOACTIVE,
-       State::Minimised, false, State::Normal},
+       State::Minimized, false, State::Normal},
       {"\"/4\" from a shortcut set to Agrandie", ShowRequest::Normal, SW_SHOWMAXIMIZED,
-       State::Maximised, false, State::Normal},
-      {"\"/4M\" from a shortcut set to Normale", ShowRequest::Minimised, SW_SHOWNORMAL,
-       State::Normal, false, State::Minimised},
-      {"no command line, Agrandie", ShowRequest::AsStarted, SW_SHOWMAXIMIZED, State::Maximised,
+       State::Maximized, false, State::Normal},
+      {"\"/4M\" from a shortcut set to Normale", ShowRequest::Minimized, SW_SHOWNORMAL,
+       State::Normal, false, State::Minimized},
+      {"no command line, Agrandie", ShowRequest::AsStarted, SW_SHOWMAXIMIZED, State::Maximized,
        false, State::Normal},
-      {"no command line, Réduite", ShowRequest::AsStarted, SW_SHOWMINNOACTIVE, State::Minimised,
-       false, State::Minimised},
+      {"no command line, Réduite", ShowRequest::AsStarted, SW_SHOWMINNOACTIVE, State::Minimized,
+       false, State::Minimized},
       {"no command line, Normale", ShowRequest::AsStarted, SW_SHOWNORMAL, State::Normal, false,
        State::Normal},
-      {"minimised once shown", ShowRequest::Minimised, SW_SHOWNORMAL, State::Normal, true,
-       State::Minimised},
-      {"normal again once minimised", ShowRequest::Normal, SW_SHOWNORMAL, State::Minimised, true,
+      {"no command line, Normale, the first show maximised", ShowRequest::AsStarted, SW_SHOWNORMAL,
+       State::Maximized, false, State::Normal},
+      {"minimised once shown", ShowRequest::Minimized, SW_SHOWNORMAL, State::Normal, true,
+       State::Minimized},
+      {"normal again once minimised", ShowRequest::Normal, SW_SHOWNORMAL, State::Minimized, true,
        State::Normal},
   };
   for (const auto& c : cases) {
@@ -141,12 +136,9 @@ TEST(Windows, AboutLinksTakeTheHotLightColourUnderHighContrastAndFollowItsChange
 }  // namespace
 }  // namespace ilvorande::win32test
 
-extern "C" {
 using namespace ilvorande::win32test;
-decltype(&::ShowWindow) __wrap___imp_ShowWindow = &SimulateShow;
-decltype(&::IsIconic) __wrap___imp_IsIconic = &SimulateIs<&__real___imp_IsIconic, State::Minimised>;
-decltype(&::IsZoomed) __wrap___imp_IsZoomed = &SimulateIs<&__real___imp_IsZoomed, State::Maximised>;
-decltype(&::IsWindowVisible) __wrap___imp_IsWindowVisible =
-    &SimulateIs<&__real___imp_IsWindowVisible, State::Hidden>;
-decltype(&::SystemParametersInfoW) __wrap___imp_SystemParametersInfoW = &ScriptHighContrast;
-}
+REPLACE_SYSTEM_CALL(ShowWindow, &SimulateShow);
+REPLACE_SYSTEM_CALL(IsIconic, (&SimulateIs<&__real___imp_IsIconic, State::Minimized>));
+REPLACE_SYSTEM_CALL(IsZoomed, (&SimulateIs<&__real___imp_IsZoomed, State::Maximized>));
+REPLACE_SYSTEM_CALL(IsWindowVisible, (&SimulateIs<&__real___imp_IsWindowVisible, State::Hidden>));
+REPLACE_SYSTEM_CALL(SystemParametersInfoW, &ScriptHighContrast);

@@ -101,7 +101,6 @@ HCURSOR Win32AboutWindow::PointerFor(HWND control) const {
   return nullptr;
 }
 
-// The main window's icon, at this window's scale.
 void Win32AboutWindow::ShowProgramIcon() {
   // The window and the picture let go of the old icon before it is destroyed.
   auto icon = SetProgramIcon(Window(), Instance(), Scale());

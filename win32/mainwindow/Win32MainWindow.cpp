@@ -30,18 +30,14 @@ constexpr int TooltipWidthTwips = 4500;
 constexpr int PictureGapTwips = 45;
 constexpr UINT WM_CREATE_TOOLTIP = WM_APP + 1;
 // Wine 8 tells no window when a screen is attached or detached (Windows sends
-// WM_DISPLAYCHANGE): the number of screens is read again this often, which
-// costs one GetSystemMetrics.
-constexpr UINT_PTR ScreenCountTimer = 1;
-constexpr UINT ScreenCountCheckMs = 1000;
+// WM_DISPLAYCHANGE): the desktop is read again this often, the one time the
+// program wakes while the user does nothing.
+constexpr UINT_PTR DesktopTimer = 1;
+constexpr UINT DesktopCheckMs = 1000;
 // The way back when the screen shows nothing: Ctrl+Z does what "Restaurer"
 // does, wherever the focus is, a size box included.
 constexpr ACCEL RestoreShortcut{FVIRTKEY | FCONTROL, 'Z',
                                 static_cast<WORD>(MainControl::RestoreButton)};
-// WM_COMMAND's notification code for an accelerator.
-constexpr WORD FromAccelerator = 1;
-
-// Centred on the screen.
 RECT CentredFrame(SIZE outer) {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
@@ -55,6 +51,22 @@ bool IsModeButton(int controlId) {
 
 }  // namespace
 
+void Win32MainWindow::DesktopChanged() {
+  if (behaviour_ != nullptr) behaviour_->DesktopChanged();
+  // Windows moves a window whose screen is detached; Wine 8 leaves it where
+  // that screen was, out of reach. Minimised, its frame is its icon's: it is
+  // brought back on the first reading after it is restored.
+  if (CurrentStage() != Stage::Open || IsIconic(Window()) ||
+      MonitorFromWindow(Window(), MONITOR_DEFAULTTONULL) != nullptr) {
+    return;
+  }
+  RECT frame{};
+  GetWindowRect(Window(), &frame);
+  const RECT centred = CentredFrame({frame.right - frame.left, frame.bottom - frame.top});
+  SetWindowPos(Window(), nullptr, centred.left, centred.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 Win32MainWindow::Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, Shell& shell)
     : LayoutWindow(instance, MainLook, MainLayout), toolkit_(toolkit), shell_(shell) {}
 
@@ -63,8 +75,7 @@ void Win32MainWindow::Created() {
   FocusFirst(static_cast<int>(ModeButton(0)));
   ACCEL shortcuts[] = {RestoreShortcut};
   shortcuts_.reset(CreateAcceleratorTableW(shortcuts, std::size(shortcuts)));
-  screenCount_ = GetSystemMetrics(SM_CMONITORS);
-  SetTimer(Window(), ScreenCountTimer, ScreenCountCheckMs, nullptr);
+  SetTimer(Window(), DesktopTimer, DesktopCheckMs, nullptr);
 }
 
 void Win32MainWindow::ScaleChanged() {
@@ -151,7 +162,7 @@ bool Win32MainWindow::MakesShortcuts() {
 }
 
 void Win32MainWindow::SetMinimized(bool minimized) {
-  showRequest_ = minimized ? ShowRequest::Minimised : ShowRequest::Normal;
+  showRequest_ = minimized ? ShowRequest::Minimized : ShowRequest::Normal;
   if (CurrentStage() == Stage::Open && IsWindowVisible(Window())) {
     ShowAsAsked(Window(), showRequest_, SW_SHOWNORMAL);
   }
@@ -173,17 +184,17 @@ void Win32MainWindow::Close() {
   Destroy();
 }
 
-void Win32MainWindow::OnCommand(int controlId) {
+void Win32MainWindow::Command(int id) {
   if (behaviour_ == nullptr) return;
-  if (controlId == static_cast<int>(MainControl::ShortcutOption)) {
+  if (id == static_cast<int>(MainControl::ShortcutOption)) {
     behaviour_->ShortcutOptionChanged();
     return;
   }
-  if (IsModeButton(controlId)) {
-    behaviour_->ModeButtonClicked(controlId - static_cast<int>(ModeButton(0)));
+  if (IsModeButton(id)) {
+    behaviour_->ModeButtonClicked(id - static_cast<int>(ModeButton(0)));
     return;
   }
-  switch (static_cast<MainControl>(controlId)) {
+  switch (static_cast<MainControl>(id)) {
     case MainControl::HelpButton:
       behaviour_->HelpClicked();
       break;
@@ -262,33 +273,30 @@ std::optional<LRESULT> Win32MainWindow::OwnMessage(UINT message, WPARAM wParam, 
       if (tooltip_ == nullptr) CreateTooltip();
       return 0;
     case WM_COMMAND: {
+      // Every command goes to Command(id), whoever sends it: a control's
+      // click names the control in lParam; a keyboard shortcut (code 1) and
+      // a menu (code 0) send lParam 0. A menu whose items carry the commands'
+      // ids thus needs no line here, and another source (a hot key, say) one
+      // line that calls Command(id). The behaviour decides whether a command
+      // can act now: one given while a switch finishes waits for it.
       const int id = LOWORD(wParam);
       const WORD code = HIWORD(wParam);
-      if (lParam == 0) {
-        // The behaviour decides whether a shortcut's command can act now:
-        // one pressed while a switch finishes waits for it.
-        if (code == FromAccelerator) OnCommand(id);
-      } else if (id == static_cast<int>(MainControl::ScreenChooser)) {
-        if (code == CBN_SELCHANGE && behaviour_ != nullptr) {
-          behaviour_->ScreenChosen(
-              static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0)));
-        }
-      } else if (code == BN_CLICKED) {
-        OnCommand(id);
+      if (lParam == 0 || code == BN_CLICKED) {
+        Command(id);
+      } else if (id == static_cast<int>(MainControl::ScreenChooser) && code == CBN_SELCHANGE &&
+                 behaviour_ != nullptr) {
+        behaviour_->ScreenChosen(
+            static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0)));
       }
       return 0;
     }
     case WM_DISPLAYCHANGE:
       // A switch, ours or another program's, or a screen attached or detached.
-      screenCount_ = GetSystemMetrics(SM_CMONITORS);
-      if (behaviour_ != nullptr) behaviour_->DesktopChanged();
+      DesktopChanged();
       return 0;
     case WM_TIMER:
-      if (wParam != ScreenCountTimer) return std::nullopt;
-      if (const int count = GetSystemMetrics(SM_CMONITORS); count != screenCount_) {
-        screenCount_ = count;
-        if (behaviour_ != nullptr) behaviour_->DesktopChanged();
-      }
+      if (wParam != DesktopTimer) return std::nullopt;
+      DesktopChanged();
       return 0;
     case WM_NOTIFY: {
       const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);

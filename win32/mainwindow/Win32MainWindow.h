@@ -55,7 +55,14 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void CreateTooltip();
-  void OnCommand(int controlId);
+  // What the command of that id does, whoever gives it: a control's click,
+  // a keyboard shortcut or a menu item (OwnMessage's WM_COMMAND), or any
+  // other source that calls it (a hot key registered under the command's id,
+  // say). A command that differs from its control's (a preset chosen from a
+  // menu, which never writes a link) takes an id of its own and a case here.
+  void Command(int id);
+  // A screen attached, detached or switched, perhaps.
+  void DesktopChanged();
   LRESULT DrawButtonContent(const NMCUSTOMDRAW& draw) const;
 
   Toolkit& toolkit_;
@@ -66,8 +73,6 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   UniqueIcon icon_;
   bool quitShowsIcon_ = false;
   ShowRequest showRequest_ = ShowRequest::AsStarted;
-  // As last read: its change is a screen attached or detached.
-  int screenCount_ = 0;
 };
 
 }  // namespace ilvorande

@@ -12,9 +12,11 @@ class FocusMemory {
   // On WM_ACTIVATE. A window active but minimised gives no control the
   // focus: a key pressed then would act unseen.
   void Activated(HWND window, WPARAM activation);
-  // A control about to be destroyed is remembered no more.
-  void Forget(HWND control) {
-    if (remembered_ == control) remembered_ = nullptr;
+  // A control about to be destroyed is remembered no more; true when it was.
+  bool Forget(HWND control) {
+    if (remembered_ != control) return false;
+    remembered_ = nullptr;
+    return true;
   }
   // The remembered control gets the focus back, unless one of the window's has it.
   void GiveBack(HWND window) const;

@@ -32,8 +32,9 @@ RECT TextPlace(HWND label, HDC dc) {
   const LONG width = textPlace.right - textPlace.left;
   if (centred) textPlace.left = client.left + (client.right - client.left - width) / 2;
   textPlace.right = textPlace.left + width;
-  // One pixel of room around the text, inside the label.
-  InflateRect(&textPlace, 1, 1);
+  // The focus rectangle stands clear of the text, yet inside the label.
+  constexpr int FocusGap = 1;
+  InflateRect(&textPlace, FocusGap, FocusGap);
   IntersectRect(&textPlace, &textPlace, &client);
   return textPlace;
 }

@@ -78,7 +78,6 @@ void CreateControls(HWND parent, const WindowLayout& layout, const ControlStyles
 // shrinks to the right from its left edge.
 void SetControlText(HWND parent, const WindowLayout& layout, int id, std::wstring_view text);
 
-// A drop-down list's entries anew, and the one chosen.
 void SetListItems(HWND list, const std::vector<std::wstring>& items, int selected);
 
 // Fonts, places and sizes of every control anew, for a window that has moved

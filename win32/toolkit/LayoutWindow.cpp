@@ -105,21 +105,40 @@ void LayoutWindow::ChangeLayout(const WindowLayout& layout) {
   }
   const HWND focus = GetFocus();
   bool focusGone = false;
+  bool rememberedGone = false;
   for (const auto& control : old.controls) {
     if (layout.Find(control.id) != nullptr) continue;
     const HWND gone = Control(control.id);
     focusGone = focusGone || gone == focus;
-    focus_.Forget(gone);
+    rememberedGone = focus_.Forget(gone) || rememberedGone;
     DestroyWindow(gone);
   }
   CreateControls(window_, layout, look_.controls, fonts_, scale_,
                  [&](const ControlLayout& control) { return InitialState(control); });
   RescaleControls(window_, layout, scale_, fonts_);
-  const SIZE outer = OuterSize(scale_);
+  Resize(OuterSize(scale_));
+  // Never left on a control that is no more, now or when the window is
+  // active again.
+  const HWND first = layout.tabOrder.empty() ? nullptr : Control(layout.tabOrder.front());
+  if (rememberedGone) focus_.Remember(first);
+  if (focusGone) SetFocus(first);
+}
+
+void LayoutWindow::Resize(SIZE outer) {
+  // A minimised window's frame is its icon's; the one that it comes back to
+  // is its placement's.
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (IsIconic(window_) && GetWindowPlacement(window_, &placement)) {
+    RECT& restored = placement.rcNormalPosition;
+    restored.right = restored.left + outer.cx;
+    restored.bottom = restored.top + outer.cy;
+    placement.showCmd = SW_SHOWMINNOACTIVE;
+    SetWindowPlacement(window_, &placement);
+    return;
+  }
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // Never left on a control that is no more.
-  if (focusGone && !layout.tabOrder.empty()) SetFocus(Control(layout.tabOrder.front()));
 }
 
 std::optional<LRESULT> LayoutWindow::OwnMessage(UINT, WPARAM, LPARAM) {

@@ -62,7 +62,6 @@ class LayoutWindow {
   std::wstring ControlText(int id) const;
   void ChangeControlText(int id, std::wstring_view text);
   void EnableControl(int id, bool enabled);
-  // A drop-down list's entries and the one chosen.
   void ChangeListItems(int id, std::vector<std::wstring> items, int selected);
   // The control that has the focus when the window first activates.
   void FocusFirst(int id);
@@ -87,6 +86,8 @@ class LayoutWindow {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's outer size, also the one it comes back at once minimised.
+  void Resize(SIZE outer);
   ControlState InitialState(const ControlLayout& control) const;
 
   HINSTANCE instance_;

@@ -27,7 +27,7 @@ void ShowAsAsked(HWND window, ShowRequest request, int startShowCommand) {
     case ShowRequest::Normal:
       ShowNormal(window);
       break;
-    case ShowRequest::Minimised:
+    case ShowRequest::Minimized:
       ShowWindow(window, IsWindowVisible(window) ? SW_MINIMIZE : SW_SHOWMINIMIZED);
       break;
   }

@@ -6,7 +6,7 @@
 
 namespace ilvorande {
 
-enum class ShowRequest { AsStarted, Normal, Minimised };
+enum class ShowRequest { AsStarted, Normal, Minimized };
 
 // Shows the window, for the first time or again. As started means in the
 // process's start state (startShowCommand, wWinMain's), but never

@@ -1,0 +1,259 @@
+// The main window's own decisions, in the real window: where each command
+// goes, what a change of the desktop and of the dpi does to the window, and
+// what a change of layout does to a minimised window and to the focus.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/mainwindow/MainWindowBehaviour.h"
+#include "win32/display/Win32DisplaySettings.h"
+#include "win32/mainwindow/Win32MainWindow.h"
+#include "win32/toolkit/Win32MessageLoop.h"
+#include "win32/toolkit/Win32Shell.h"
+#include "win32/toolkit/Win32Toolkit.h"
+
+namespace {
+
+// What reached the behaviour, in order.
+std::vector<std::string> reached;
+
+}  // namespace
+
+// The behaviour's methods that the window calls, recorded: defined here, they
+// are linked instead of the core's, whose object the test never pulls in.
+#define RECORDED(Method)                          \
+  void ilvorande::MainWindowBehaviour::Method() { \
+    reached.push_back(#Method);                   \
+  }
+#define RECORDED_WITH_INDEX(Method)                               \
+  void ilvorande::MainWindowBehaviour::Method(int index) {        \
+    reached.push_back(#Method "(" + std::to_string(index) + ")"); \
+  }
+RECORDED_WITH_INDEX(ModeButtonClicked)
+RECORDED_WITH_INDEX(ScreenChosen)
+RECORDED(RestoreClicked)
+RECORDED(HelpClicked)
+RECORDED(AboutClicked)
+RECORDED(QuitClicked)
+RECORDED(ShortcutOptionChanged)
+RECORDED(DesktopChanged)
+
+namespace ilvorande::win32test {
+namespace {
+
+const std::vector<std::string> TwoScreens{"Écran 1 : 1600 x 1200 (principal)",
+                                          "Écran 2 : 1024 x 768"};
+
+class MainWindow : public ::testing::Test {
+ protected:
+  MainWindow() {
+    reached.clear();
+    window_.Attach(behaviour_);
+    window_.Show(SW_SHOWNORMAL);
+  }
+  ~MainWindow() override {
+    window_.Close();
+    // The quit message that the window's end posts, and all else it left.
+    MSG left{};
+    while (PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+
+  // This thread's: another program's main window may show meanwhile.
+  static HWND Window() {
+    HWND window = nullptr;
+    do {
+      window = FindWindowExW(nullptr, window, L"IlvorandeMain", nullptr);
+    } while (window != nullptr &&
+             GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId());
+    return window;
+  }
+  static HWND Control(MainControl control) {
+    return GetDlgItem(Window(), static_cast<int>(control));
+  }
+  static void Click(MainControl control) { SendMessageW(Control(control), BM_CLICK, 0, 0); }
+  // Dispatched as the message loop does: the window's shortcuts first.
+  static void Press(MainControl control, WPARAM key, bool withControlKey) {
+    constexpr BYTE Down = 0x80;
+    BYTE keys[256]{};
+    keys[VK_CONTROL] = withControlKey ? Down : 0;
+    SetKeyboardState(keys);
+    MSG press{};
+    press.hwnd = Control(control);
+    press.message = WM_KEYDOWN;
+    press.wParam = key;
+    SendMessageW(Window(), WM_TRANSLATE_SHORTCUT, 0, reinterpret_cast<LPARAM>(&press));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+  }
+  // Messages are handled until the condition holds; false when it does not
+  // within three ticks of the window's timer.
+  static bool HandleMessagesUntil(const std::function<bool()>& condition) {
+    using namespace std::chrono;
+    constexpr auto ThreeTicks = seconds(3);
+    const auto deadline = steady_clock::now() + ThreeTicks;
+    while (!condition()) {
+      const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
+      if (left <= 0) return false;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+      while (DispatchNext(false) == Dispatched::One) {
+      }
+    }
+    return true;
+  }
+  // Left, top, right and bottom on the screen, or in the window's client area.
+  static std::array<LONG, 4> Place(HWND window, HWND within = nullptr) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, within, reinterpret_cast<POINT*>(&place), 2);
+    return {place.left, place.top, place.right, place.bottom};
+  }
+
+  Win32Toolkit toolkit_;
+  Win32Shell shell_;
+  Win32DisplaySettings display_;
+  Win32MainWindow window_{GetModuleHandleW(nullptr), toolkit_, shell_};
+  MainWindowBehaviour behaviour_{window_, display_, toolkit_, shell_};
+};
+
+TEST_F(MainWindow, EachCommandReachesTheBehaviourWhateverSentIt) {
+  window_.ShowScreenChooser(TwoScreens, 0);
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    std::vector<std::string> reached;
+  } cases[] = {
+      {"a preset", [] { Click(ModeButton(4)); }, {"ModeButtonClicked(4)"}},
+      {"Autre...", [] { Click(ModeButton(8)); }, {"ModeButtonClicked(8)"}},
+      {"Restaurer", [] { Click(MainControl::RestoreButton); }, {"RestoreClicked"}},
+      {"Info Ligne de commande", [] { Click(MainControl::HelpButton); }, {"HelpClicked"}},
+      {"A Propos", [] { Click(MainControl::AboutButton); }, {"AboutClicked"}},
+      {"Quitter", [] { Click(MainControl::QuitButton); }, {"QuitClicked"}},
+      {"the shortcut option",
+       [] { Click(MainControl::ShortcutOption); },
+       {"ShortcutOptionChanged"}},
+      {"Ctrl+Z in a size box", [] { Press(MainControl::WidthBox, 'Z', true); }, {"RestoreClicked"}},
+      {"Z alone", [] { Press(MainControl::WidthBox, 'Z', false); }, {}},
+      {"the second screen chosen with the keyboard",
+       [] { SendMessageW(Control(MainControl::ScreenChooser), WM_KEYDOWN, VK_DOWN, 0); },
+       {"ScreenChosen(1)"}},
+      {"a menu's item (code 0, no control)",
+       [] {
+         SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(static_cast<int>(ModeButton(5)), 0), 0);
+       },
+       {"ModeButtonClicked(5)"}},
+      {"a switch's WM_DISPLAYCHANGE",
+       [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); },
+       {"DesktopChanged"}},
+      // Every second, whether the number of screens changed or not.
+      {"the timer",
+       [] { ASSERT_TRUE(HandleMessagesUntil([] { return !reached.empty(); })); },
+       {"DesktopChanged"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    reached.clear();
+    c.act();
+    EXPECT_EQ(reached, c.reached);
+  }
+}
+
+// At 96 dpi the client area is 491 pixels high with one screen, 519 with the
+// chooser's row.
+TEST_F(MainWindow, AScreenAttachedOrDetachedWhileMinimisedShowsTheNewLayoutOnceRestored) {
+  const struct {
+    const char* name;
+    std::function<void()> change;
+    LONG clientHeight;
+  } cases[] = {
+      {"attached", [&] { window_.ShowScreenChooser(TwoScreens, 0); }, 519},
+      {"detached", [&] { window_.HideScreenChooser(); }, 491},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto before = Place(Window());
+    ShowWindow(Window(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(Window()));
+    c.change();
+    ShowWindow(Window(), SW_RESTORE);
+    RECT client{};
+    GetClientRect(Window(), &client);
+    EXPECT_EQ(client.bottom, c.clientHeight);
+    EXPECT_EQ(Place(Window())[0], before[0]);
+    EXPECT_EQ(Place(Window())[1], before[1]);
+  }
+}
+
+// Wine 8 leaves a window where its detached screen was; as Windows would, it
+// comes back onto the primary, centred as at start. One that a screen still
+// holds, in part, stays.
+TEST_F(MainWindow, AfterADesktopChangeAWindowOnNoScreenComesBackCentredOnThePrimary) {
+  const auto start = Place(Window());
+  const LONG width = start[2] - start[0], height = start[3] - start[1];
+  const RECT centred{(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0};
+  const POINT beyondEveryScreen{
+      GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN) + 100, 0};
+  const struct {
+    const char* name;
+    POINT place;
+    std::function<void()> change;
+    POINT after;
+  } cases[] = {
+      {"on no screen, a switch",
+       beyondEveryScreen,
+       [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); },
+       {centred.left, centred.top}},
+      {"on no screen, the timer",
+       beyondEveryScreen,
+       [] { ASSERT_TRUE(HandleMessagesUntil([] { return !reached.empty(); })); },
+       {centred.left, centred.top}},
+      {"half on the primary",
+       {-width / 2, 10},
+       [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); },
+       {-width / 2, 10}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetWindowPos(Window(), nullptr, c.place.x, c.place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    reached.clear();
+    c.change();
+    EXPECT_EQ(Place(Window()),
+              (std::array{c.after.x, c.after.y, c.after.x + width, c.after.y + height}));
+  }
+}
+
+// Never on the destroyed chooser, nor on nothing once the window is active again.
+TEST_F(MainWindow, TheChooserDetachedWithTheFocusLeavesItOnTheFirstModeButton) {
+  for (const bool active : {true, false}) {
+    SCOPED_TRACE(active ? "active" : "behind another window");
+    window_.ShowScreenChooser(TwoScreens, 0);
+    SetForegroundWindow(Window());
+    SetFocus(Control(MainControl::ScreenChooser));
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                       nullptr, nullptr);
+    if (!active) ShowWindow(other, SW_SHOW);
+    ASSERT_EQ(GetActiveWindow(), active ? Window() : other);
+    window_.HideScreenChooser();
+    if (!active) SetForegroundWindow(Window());
+    EXPECT_EQ(GetFocus(), Control(ModeButton(0)));
+    DestroyWindow(other);
+  }
+}
+
+// At 144 dpi "Quitter" stands at 18, 632, 345 pixels wide and 86 high.
+TEST_F(MainWindow, OnWM_DPICHANGEDTheFrameTakesTheSuggestedPlaceAndTheControlsTheNewScale) {
+  const RECT suggested{150, 120, 150 + 597, 120 + 780};
+  SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(Place(Window()), (std::array<LONG, 4>{150, 120, 747, 900}));
+  EXPECT_EQ(Place(Control(MainControl::QuitButton), Window()),
+            (std::array<LONG, 4>{18, 632, 363, 718}));
+}
+
+}  // namespace
+}  // namespace ilvorande::win32test
