@@ -6,9 +6,9 @@
 #include "ReferenceWindow.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  const HWND window =
-      bench::CreateReferenceWindow(instance, L"BenchMinimalWindow", L"Minimal",
-                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, SIZE{260, 491});
+  const HWND window = bench::CreateReferenceWindow(
+      instance, L"BenchMinimalWindow", L"Minimal", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0,
+      POINT{CW_USEDEFAULT, CW_USEDEFAULT}, SIZE{260, 491});
   CreateWindowExW(0, L"BUTTON", L"1024 x 768", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
                   12, 71, 230, 27, window, nullptr, instance, nullptr);
   return bench::ShowAndRun(window, showCommand);

@@ -16,14 +16,16 @@ inline LRESULT CALLBACK ReferenceWindowProc(HWND window, UINT message, WPARAM wP
 }
 
 inline HWND CreateReferenceWindow(HINSTANCE instance, const wchar_t* className,
-                                  const wchar_t* title, DWORD style, SIZE size) {
+                                  const wchar_t* title, DWORD style, DWORD exStyle, POINT place,
+                                  SIZE size) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = ReferenceWindowProc;
   windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = className;
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   RegisterClassW(&windowClass);
-  return CreateWindowExW(0, className, title, style, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
+  return CreateWindowExW(exStyle, className, title, style, place.x, place.y, size.cx, size.cy,
                          nullptr, nullptr, instance, nullptr);
 }
 

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the release in BUILD_DIR/dist (or DIST_DIR): the archive
-# Ilvorande-VERSION-win64.zip (Ilvorande.exe, LISEZMOI.txt, SHA256SUMS of the
-# program), the per-user package Ilvorande-VERSION-win64.msi, the winget
-# manifests under winget/, and SHA256SUMS of the program, the archive and the
-# package. Unsigned, they have the same bytes from any clone: fixed order,
+# Ilvorande-VERSION-win64.zip (Ilvorande.exe, LISEZMOI.txt, SHA256SUMS.txt of
+# the program: not SHA256SUMS, which the archive unpacked beside the release
+# would overwrite), the per-user package Ilvorande-VERSION-win64.msi, the
+# winget manifests under winget/, and SHA256SUMS of the program, the archive
+# and the package. All is made aside and put in place at the end: a run that
+# fails leaves no release there, not even an earlier one. Unsigned, they have the same bytes from any clone: fixed order,
 # modes and dates, the date being SOURCE_DATE_EPOCH, else that of the last
 # commit. With SIGNING_PFX (a PKCS#12 file) and SIGNING_PASSWORD, the program
 # and the package are signed, with a timestamp when SIGNING_TIMESTAMP_URL is
@@ -33,8 +35,11 @@ if [[ -n ${SIGNING_PFX:-} && -z ${SIGNING_PASSWORD+set} ]]; then
 fi
 name=Ilvorande-$version-win64
 mkdir -p "$out"
+rm -rf "${out:?}/$name.zip" "$out/$name.msi" "$out/SHA256SUMS" "$out/winget"
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
+release=$stage/release
+mkdir "$release"
 
 # What both packages hold. Notepad of every Windows version reads UTF-8 with
 # a BOM and CRLF line ends, whatever line ends the checkout has.
@@ -76,9 +81,9 @@ fi
 
 "$root/installer/make-msi.sh" "$version" "$stage" "$epoch" "$stage/$name.msi"
 [[ -z ${SIGNING_PFX:-} ]] || sign "$stage/$name.msi"
-mv "$stage/$name.msi" "$out/"
+mv "$stage/$name.msi" "$release/"
 
-python3 - "$stage/Ilvorande.exe" "$stage/LISEZMOI.txt" "$out/$name.zip" "$out/$name.msi" \
+python3 - "$stage/Ilvorande.exe" "$stage/LISEZMOI.txt" "$release/$name.zip" "$release/$name.msi" \
     "$epoch" <<'EOF'
 import hashlib, os, sys, time, zipfile
 
@@ -91,29 +96,28 @@ def line(data, name):
 members = [
     ("Ilvorande.exe", program),
     ("LISEZMOI.txt", open(readme, "rb").read()),
-    ("SHA256SUMS", line(program, "Ilvorande.exe").encode()),
+    ("SHA256SUMS.txt", line(program, "Ilvorande.exe").encode()),
 ]
 # Zip dates start in 1980 and have no time zone.
 date = time.gmtime(max(int(epoch), 315532800))[:6]
-with zipfile.ZipFile(archive + ".tmp", "w") as zip:
+with zipfile.ZipFile(archive, "w") as zip:
     for name, data in members:
         info = zipfile.ZipInfo(name, date)
         info.create_system = 3
         info.external_attr = 0o100644 << 16
         info.compress_type = zipfile.ZIP_DEFLATED
         zip.writestr(info, data, compresslevel=9)
-os.replace(archive + ".tmp", archive)
 
 sums = line(program, "Ilvorande.exe")
 for path in (archive, package):
     sums += line(open(path, "rb").read(), os.path.basename(path))
 with open(os.path.join(os.path.dirname(archive), "SHA256SUMS"), "w") as out:
     out.write(sums)
-for path in (archive, package):
-    print(f"{path} ({os.path.getsize(path)} bytes)")
-print(sums, end="")
 EOF
 
-rm -rf "$out/winget"
-"$root/installer/make-winget.sh" "$out/$name.msi" \
-    "${RELEASE_URL:-https://ilvorande.example}/$name.msi" "$epoch" "$out/winget"
+"$root/installer/make-winget.sh" "$release/$name.msi" \
+    "${RELEASE_URL:-https://ilvorande.example}/$name.msi" "$epoch" "$release/winget" >/dev/null
+mv "$release/$name.zip" "$release/$name.msi" "$release/SHA256SUMS" "$release/winget" "$out/"
+for file in "$name.zip" "$name.msi"; do echo "$out/$file ($(stat -c %s "$out/$file") bytes)"; done
+cat "$out/SHA256SUMS"
+echo "winget manifests: $out/winget"

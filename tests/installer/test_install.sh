@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # The release's package under Wine, in a copy of the test prefix made for this
 # test: it installs silently for the user, a newer package replaces it, an
-# older one refuses, and the uninstall leaves nothing of its own behind.
+# older one refuses, and the uninstall leaves nothing of its own behind, and
+# removes the Run value of "Démarrer avec Windows", which the install never
+# writes. Every wait names what it waits for and has a deadline; any failing
+# step says which.
 #   test_install.sh SOURCE_DIR RELEASE_DIR VERSION   (under scripts/with-test-env.sh)
-set -euo pipefail
+set -eEuo pipefail
+trap 'echo "FAILED: line $LINENO: \"$BASH_COMMAND\" ended with $?" >&2' ERR
 
 source_dir=$1 release=$2 version=$3
 base=${WINEPREFIX:-}
@@ -33,9 +37,18 @@ unzip -q "$release/Ilvorande-$version-win64.zip" Ilvorande.exe LISEZMOI.txt -d "
 
 rm -rf "$WINEPREFIX"
 cp -a "$base" "$WINEPREFIX"
-wineserver -p
+# msiexec may return while what it started still works: the Windows
+# Installer's service, the shell writing or removing the menu's entries
+# (winemenubuilder). The prefix has settled once every process of it has
+# ended, which is when its wineserver ends.
+settle() {  # settle WHAT
+    local deadline=120
+    timeout "$deadline" wineserver -w ||
+        fail "after $1, the prefix's processes still ran $deadline s later"
+}
 # Wine's services start with the first program and keep its output.
 wine wineboot </dev/null >/dev/null 2>&1
+settle "the prefix's start"
 
 windows() { local path=${1//\//\\}; echo "Z:$path"; }
 unix() { local path=${1#C:}; echo "$WINEPREFIX/drive_c${path//\\//}"; }
@@ -54,6 +67,7 @@ msiexec() {  # msiexec ARGS...: its status, whose low byte only Unix keeps
     local status=0
     timeout 120 wine msiexec "$@" </dev/null >"$work/msiexec.log" 2>&1 || status=$?
     echo "msiexec $*: $status"
+    settle "msiexec $*"
     return "$status"
 }
 # The entries named Ilvorande in Windows' list of installed apps (Wine keeps
@@ -67,6 +81,9 @@ entry() {  # entry VERSION
         "$1" "L'équipe Ilvorande"
 }
 
+# Windows always has the Run key; a new Wine prefix may not.
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+wine reg add "$run_key" /f >/dev/null
 snapshot before
 msiexec /i "$(windows "$package")" /qn || fail "the install failed"
 IFS=';' read -r local_app_data app_data < <(wine cmd /c 'echo %LOCALAPPDATA%;%APPDATA%' 2>/dev/null | tr -d '\r')
@@ -83,6 +100,7 @@ icon=$(flat 'HKCU\Software\Microsoft\Installer\Products' | cut -f2 | sed -n 's/^
 cmp "$(unix "${icon//\\\\/\\}")" "$source_dir/resources/Ilvorande.ico" ||
     fail "the list of installed apps shows another icon than the program's: $icon"
 [[ $(entries) == "$(entry "$version")" ]] || fail "installed apps: $(entries)"
+if flat "$run_key" | grep -q '"Ilvorande"='; then fail "the install wrote the Run value"; fi
 
 msiexec /i "$(windows "$work/newer.msi")" /qn || fail "the newer package did not install"
 [[ $(entries) == "$(entry 99.0.0)" ]] || fail "after the newer package: $(entries)"
@@ -93,6 +111,8 @@ msiexec /i "$(windows "$work/older.msi")" /qn || status=$?
 ((status == 1603 % 256)) || fail "the older package: $status, not 1603"
 [[ $(entries) == "$(entry 99.0.0)" ]] || fail "after the older package: $(entries)"
 
+# As "Démarrer avec Windows" writes it; the uninstall removes it.
+wine reg add "$run_key" /v Ilvorande /d "\"$folder\\Ilvorande.exe\" /8M" /f >/dev/null
 msiexec /x "$(windows "$work/newer.msi")" /qn || fail "the uninstall failed"
 snapshot after
 # Left to the Windows Installer: its cache folders and its empty keys. Left

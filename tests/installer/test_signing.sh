@@ -3,6 +3,8 @@
 # in the package) and the package, and each signature verifies against the
 # key's certificate; one changed byte breaks it; the program without its
 # signature is the build's own bytes, and the unsigned release holds those.
+# The digests published are the signed files'. A signature that does not
+# verify stops make dist and leaves no release behind, not even an older one.
 #   test_signing.sh SOURCE_DIR WINDOWS_BUILD_DIR UNSIGNED_RELEASE_DIR
 set -euo pipefail
 
@@ -33,6 +35,37 @@ open(sys.argv[2], "wb").write(d)' Ilvorande.exe changed.exe
 if osslsigncode verify -CAfile cert.pem -in changed.exe >/dev/null 2>&1; then
     fail "a changed program still verifies"
 fi
+
+# SHA256SUMS lists the three files, signed; winget names the signed package.
+sums=$(cut -d' ' -f3 dist/SHA256SUMS | sort)
+[[ $sums == "$(printf '%s\n' Ilvorande.exe "$(basename dist/*.zip)" "$(basename "$package")" | sort)" ]] ||
+    fail "SHA256SUMS lists: $sums"
+cp Ilvorande.exe dist/
+(cd dist && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS holds other digests than the signed files'"
+grep -qxF "  InstallerSha256: \"$(sha256sum "$package" | cut -d' ' -f1 | tr a-f A-F)\"" \
+    dist/winget/manifests/i/Ilvorande/Ilvorande/*/Ilvorande.Ilvorande.installer.yaml ||
+    fail "the winget manifest holds another digest than the signed package's"
+
+# A verification that fails, of the program then of the package, over an
+# earlier release in the same folder.
+mkdir bin
+cat >bin/osslsigncode <<'SHIM'
+#!/bin/sh
+if [ "$1" = verify ]; then case "$*" in *"$FAIL_ON"*) exit 1 ;; esac; fi
+exec /usr/bin/osslsigncode "$@"
+SHIM
+chmod +x bin/osslsigncode
+for fail_on in .exe .msi; do
+    cp -r "$unsigned" earlier
+    if PATH=$PWD/bin:$PATH FAIL_ON=$fail_on SIGNING_PFX=key.pfx SIGNING_PASSWORD='mot de passe' \
+        WINDOWS_BUILD_DIR="$windows" DIST_DIR="$work/earlier" "$source_dir/scripts/dist.sh" >dist.log 2>&1; then
+        fail "make dist ended well although the signature of the $fail_on did not verify"
+    fi
+    grep -q "does not verify" dist.log || { cat dist.log; fail "no word of the failed $fail_on signature"; }
+    left=$(cd earlier && ls)
+    [[ -z $left ]] || fail "after a failed $fail_on signature, the release folder holds: $left"
+    rm -rf earlier
+done
 
 osslsigncode remove-signature -in Ilvorande.exe -out unsigned.exe >/dev/null
 cmp unsigned.exe "$windows/Ilvorande.exe" || fail "without its signature, not the build's program"
