@@ -4,10 +4,12 @@
 // that is AltGr, which types "@", "#", "{", "[" and "|" in every program.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
+#include "core/display/ModePresets.h"
 #include "core/resident/ResidentCommand.h"
 
 namespace ilvorande {
@@ -21,29 +23,54 @@ enum class KeyModifier : std::uint32_t {
   NoRepeat = 0x4000,
 };
 
+inline constexpr std::uint32_t GlobalKeyModifiers =
+    static_cast<std::uint32_t>(KeyModifier::Control) |
+    static_cast<std::uint32_t>(KeyModifier::Alt) | static_cast<std::uint32_t>(KeyModifier::Shift) |
+    static_cast<std::uint32_t>(KeyModifier::NoRepeat);
+
 // Virtual-key codes: those of the digits and letters are their ASCII capitals.
 inline constexpr std::uint32_t DigitZeroKey = 0x30;
 inline constexpr std::uint32_t RestoreKey = 0x5A;  // Z, as the window's Ctrl+Z
 
+// Each with GlobalKeyModifiers.
 struct GlobalKey {
   ResidentCommand command;
-  // KeyModifier values combined.
-  std::uint32_t modifiers;
   std::uint32_t virtualKey;
-  // As a menu shows it after its item's text: "Ctrl+Alt+Maj+4".
-  std::string label;
 };
 
 // The presets' keys in the window's row order, then restore's.
-std::vector<GlobalKey> ResidentGlobalKeys();
+inline constexpr auto ResidentGlobalKeys = [] {
+  std::array<GlobalKey, ModePresets.size() + 1> keys{};
+  for (std::size_t place = 0; place < ModePresets.size(); ++place) {
+    const int digit = ModePresets[place].index;
+    keys[place] = {{ResidentAction::SwitchToPreset, digit},
+                   DigitZeroKey + static_cast<std::uint32_t>(digit)};
+  }
+  keys.back() = {{ResidentAction::Restore}, RestoreKey};
+  return keys;
+}();
+
+// As a menu shows it after its item's text: "Ctrl+Alt+Maj+4".
+std::string KeyLabel(const GlobalKey& key);
+
+// Some of ResidentGlobalKeys, by their place there.
+class KeySet {
+ public:
+  void Add(std::size_t place) { bits_ |= 1u << place; }
+  bool Has(std::size_t place) const { return (bits_ & (1u << place)) != 0; }
+
+ private:
+  std::uint32_t bits_ = 0;
+};
+static_assert(ResidentGlobalKeys.size() <= 32, "a key set holds 32 keys");
 
 class GlobalKeys {
  public:
   virtual ~GlobalKeys() = default;
 
-  // Registers each key for the program; a key that another program holds
-  // is left to it, silently. The commands of the keys really registered.
-  virtual std::vector<ResidentCommand> Register(const std::vector<GlobalKey>& keys) = 0;
+  // Registers every key of ResidentGlobalKeys for the program; a key that
+  // another program holds is left to it, silently. The keys registered.
+  virtual KeySet RegisterAll() = 0;
   virtual void UnregisterAll() = 0;
 };
 

@@ -4,12 +4,12 @@
 
 namespace ilvorande {
 
-std::vector<JumpTask> JumpListTasks(std::string_view programPath) {
-  constexpr int ProgramIconIndex = 0;
-  std::vector<JumpTask> tasks;
-  for (const ModePreset& preset : ModePresets) {
-    tasks.push_back({PresetCaption(preset), std::string(programPath),
-                     "/" + std::to_string(preset.index) + "F", ProgramIconIndex});
+std::vector<JumpTask> JumpListTasks() {
+  std::vector<JumpTask> tasks(ModePresets.size());
+  for (std::size_t place = 0; place < ModePresets.size(); ++place) {
+    const ModePreset& preset = ModePresets[place];
+    tasks[place].title = PresetCaption(preset);
+    tasks[place].arguments = {'/', static_cast<char>('0' + preset.index), 'F'};
   }
   return tasks;
 }

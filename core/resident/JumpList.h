@@ -9,24 +9,25 @@
 
 namespace ilvorande {
 
+// Each task starts this program and shows its icon, the program's first.
+inline constexpr int JumpTaskIconIndex = 0;
+
 struct JumpTask {
   std::string title;
-  std::string program;
   std::string arguments;
-  // The program's own icon is its first.
-  int iconIndex;
-  friend bool operator==(const JumpTask&, const JumpTask&) = default;
 };
 
 // The presets in the window's row order: "1024 x 768" runs "/4F".
-std::vector<JumpTask> JumpListTasks(std::string_view programPath);
+std::vector<JumpTask> JumpListTasks();
 
 class JumpList {
  public:
   virtual ~JumpList() = default;
 
-  // Replaces the list's tasks; a failure leaves the list as it was, silently.
-  virtual void SetTasks(const std::vector<JumpTask>& tasks) = 0;
+  // Replaces the list's tasks, each a link to the program with its
+  // arguments, title and the program's icon JumpTaskIconIndex; a failure
+  // leaves the list as it was, silently.
+  virtual void SetTasks(std::string_view programPath, const std::vector<JumpTask>& tasks) = 0;
 };
 
 }  // namespace ilvorande

@@ -5,9 +5,9 @@ namespace ilvorande {
 void Resident::WindowShown() {
   if (shown_) return;
   shown_ = true;
-  registeredKeys_ = keys_.Register(ResidentGlobalKeys());
+  registeredKeys_ = keys_.RegisterAll();
   area_.Show(NotificationTip(host_.State()));
-  jumpList_.SetTasks(JumpListTasks(programPath_));
+  jumpList_.SetTasks(programPath_, JumpListTasks());
 }
 
 void Resident::StateChanged() {
@@ -50,7 +50,7 @@ void Resident::WindowDestroyed() {
   shown_ = false;
   area_.Remove();
   keys_.UnregisterAll();
-  registeredKeys_.clear();
+  registeredKeys_ = {};
 }
 
 ResidentState Resident::State() {

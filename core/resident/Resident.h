@@ -6,7 +6,6 @@
 
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "core/resident/GlobalKeys.h"
 #include "core/resident/JumpList.h"
@@ -72,7 +71,7 @@ class Resident {
   JumpList& jumpList_;
   const std::string programPath_;
   bool shown_ = false;
-  std::vector<ResidentCommand> registeredKeys_;
+  KeySet registeredKeys_;
 };
 
 }  // namespace ilvorande

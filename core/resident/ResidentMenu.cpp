@@ -18,64 +18,66 @@ constexpr std::string_view TipScreen = "écran ";
 
 // Windows menus show an item's key after a tab; a key not registered is not shown.
 std::string WithKey(std::string text, ResidentCommand command, const ResidentState& state) {
-  if (std::ranges::find(state.registeredKeys, command) == state.registeredKeys.end()) return text;
-  for (const GlobalKey& key : ResidentGlobalKeys()) {
-    if (key.command == command) return text + "\t" + key.label;
+  for (std::size_t place = 0; place < ResidentGlobalKeys.size(); ++place) {
+    if (ResidentGlobalKeys[place].command == command && state.registeredKeys.Has(place)) {
+      text += '\t';
+      text += KeyLabel(ResidentGlobalKeys[place]);
+    }
   }
   return text;
-}
-
-MenuEntry Separator() {
-  return {MenuEntryKind::Separator, "", {ResidentAction::OpenWindow}};
 }
 
 bool HasChooser(const ResidentState& state) {
   return state.screenEntries.size() >= 2;
 }
 
+// Restore, open, start with Windows, quit, and the separators before them.
+constexpr std::size_t FixedEntryCount = 6;
+
 }  // namespace
 
 std::vector<MenuEntry> ResidentMenuEntries(const ResidentState& state) {
-  std::vector<MenuEntry> entries;
-  if (HasChooser(state)) {
-    const int shown = std::min(static_cast<int>(state.screenEntries.size()), MaxMenuScreens);
-    for (int place = 0; place < shown; ++place) {
-      entries.push_back({MenuEntryKind::RadioItem,
-                         state.screenEntries[place],
-                         {ResidentAction::ChooseScreen, place},
-                         place == state.chosenEntry});
-    }
-    entries.push_back(Separator());
+  const std::size_t screens =
+      HasChooser(state) ? std::min<std::size_t>(state.screenEntries.size(), MaxMenuScreens) : 0;
+  // Made at its size, filled in place: separators are the entries left as made.
+  std::vector<MenuEntry> entries(screens + (screens > 0 ? 1 : 0) + ModePresets.size() +
+                                 FixedEntryCount);
+  auto next = entries.begin();
+  for (std::size_t place = 0; place < screens; ++place) {
+    const int entry = static_cast<int>(place);
+    *next++ = {MenuEntryKind::RadioItem,
+               state.screenEntries[place],
+               {ResidentAction::ChooseScreen, entry},
+               entry == state.chosenEntry};
   }
+  if (screens > 0) ++next;
   for (const ModePreset& preset : ModePresets) {
     const ResidentCommand command{ResidentAction::SwitchToPreset, preset.index};
-    entries.push_back({MenuEntryKind::Item, WithKey(PresetCaption(preset), command, state), command,
-                       preset.width == state.width && preset.height == state.height});
+    *next++ = {MenuEntryKind::Item, WithKey(PresetCaption(preset), command, state), command,
+               preset.width == state.width && preset.height == state.height};
   }
-  entries.push_back(Separator());
+  ++next;
   const ResidentCommand restore{ResidentAction::Restore};
   // The button's caption with the access key of "&Restaurer" before it.
   const std::string restoreText =
       state.restoreCaption ? "&" + *state.restoreCaption : std::string(RestoreText);
-  entries.push_back({MenuEntryKind::Item, WithKey(restoreText, restore, state), restore, false,
-                     state.restoreCaption.has_value()});
-  entries.push_back(Separator());
-  entries.push_back({.kind = MenuEntryKind::Item,
-                     .text = std::string(OpenText),
-                     .command = {ResidentAction::OpenWindow},
-                     .isDefault = true});
-  entries.push_back({MenuEntryKind::Item,
-                     std::string(StartWithWindowsText),
-                     {ResidentAction::StartWithWindows},
-                     state.startsWithWindows});
-  entries.push_back({MenuEntryKind::Item, std::string(QuitText), {ResidentAction::Quit}});
+  *next++ = {MenuEntryKind::Item, WithKey(restoreText, restore, state), restore, false,
+             state.restoreCaption.has_value()};
+  ++next;
+  *next++ = {
+      MenuEntryKind::Item, std::string(OpenText), {ResidentAction::OpenWindow}, false, true, true};
+  *next++ = {MenuEntryKind::Item,
+             std::string(StartWithWindowsText),
+             {ResidentAction::StartWithWindows},
+             state.startsWithWindows};
+  *next = {MenuEntryKind::Item, std::string(QuitText), {ResidentAction::Quit}};
   return entries;
 }
 
 std::string NotificationTip(const ResidentState& state) {
   std::string tip(TipPrefix);
   if (HasChooser(state))
-    tip += std::string(TipScreen) + std::to_string(state.chosenScreenNumber) + ", ";
+    tip.append(TipScreen).append(std::to_string(state.chosenScreenNumber)).append(", ");
   tip += SizeCaption(state.width, state.height);
   return std::string(CutToUtf16Units(tip, NotificationTipMaxUnits));
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/resident/GlobalKeys.h"
 #include "core/resident/ResidentCommand.h"
 
 namespace ilvorande {
@@ -27,17 +28,18 @@ struct ResidentState {
   std::optional<std::string> restoreCaption{};
   // Whether the user's Run value starts this very program.
   bool startsWithWindows = false;
-  // The commands whose keys are registered now.
-  std::vector<ResidentCommand> registeredKeys{};
+  // The keys registered now.
+  KeySet registeredKeys{};
 };
 
 enum class MenuEntryKind { Item, RadioItem, Separator };
 
 struct MenuEntry {
-  MenuEntryKind kind;
+  MenuEntryKind kind = MenuEntryKind::Separator;
   // With its access key ("&Quitter") and, after a tab, its key when it has one.
-  std::string text;
-  ResidentCommand command;
+  std::string text{};
+  // A separator's is never sent.
+  ResidentCommand command{ResidentAction::OpenWindow};
   bool checked = false;
   bool enabled = true;
   // Shown in bold: what a double-click on the icon would do.

@@ -43,7 +43,9 @@ bool SamePath(std::u32string_view a, std::u32string_view b) {
 }  // namespace
 
 std::string RunValueData(std::string_view programPath) {
-  return "\"" + std::string(programPath) + "\"" + std::string(Arguments);
+  std::string data = "\"";
+  data.append(programPath).append("\"").append(Arguments);
+  return data;
 }
 
 bool RunValueStartsProgram(std::string_view data, std::string_view programPath) {

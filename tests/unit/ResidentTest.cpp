@@ -25,10 +25,10 @@ struct FakeResident final : ResidentHost, NotificationArea, GlobalKeys, RunAtLog
   void Show(std::string_view tip) override { Record("tip " + std::string(tip)); }
   void Remove() override { Record("icon removed"); }
   void OpenMenu(const std::vector<MenuEntry>& entries) override { menu = entries; }
-  std::vector<ResidentCommand> Register(const std::vector<GlobalKey>& keys) override {
-    std::vector<ResidentCommand> registered;
-    for (const GlobalKey& key : keys) {
-      if (key.virtualKey != heldElsewhere) registered.push_back(key.command);
+  KeySet RegisterAll() override {
+    KeySet registered;
+    for (std::size_t place = 0; place < ResidentGlobalKeys.size(); ++place) {
+      if (ResidentGlobalKeys[place].virtualKey != heldElsewhere) registered.Add(place);
     }
     return registered;
   }
@@ -36,13 +36,17 @@ struct FakeResident final : ResidentHost, NotificationArea, GlobalKeys, RunAtLog
   std::optional<std::string> ReadValue() override { return runValue; }
   void WriteValue(std::string_view data) override { runValue = std::string(data); }
   void DeleteValue() override { runValue.reset(); }
-  void SetTasks(const std::vector<JumpTask>& tasks) override { jumpTasks = tasks; }
+  void SetTasks(std::string_view program, const std::vector<JumpTask>& tasks) override {
+    jumpProgram = program;
+    jumpTasks = tasks;
+  }
   void Record(std::string call) { calls.push_back(std::move(call)); }
 
   ResidentState state{.width = 1024, .height = 768};
   std::uint32_t heldElsewhere = 0;
   std::optional<std::string> runValue;
   std::vector<MenuEntry> menu;
+  std::string jumpProgram;
   std::vector<JumpTask> jumpTasks;
   std::vector<std::string> calls;
 };
@@ -81,6 +85,8 @@ TEST(Resident, MenuOnOneScreenListsPresetsInRowOrderWithTheKeysRegistered) {
       Item("&Quitter", {Action::Quit}),
   };
   EXPECT_EQ(fake.menu, expected);
+  EXPECT_EQ(fake.jumpProgram, Program);
+  EXPECT_EQ(fake.jumpTasks.size(), 9u) << "the tasks' calls are checked through the seams";
   resident.WindowDestroyed();
   EXPECT_EQ(fake.calls, (std::vector<std::string>{"tip Ilvorande : 1024 x 768", "icon removed",
                                                   "keys unregistered"}));
@@ -163,35 +169,20 @@ TEST(Resident, StartWithWindowsWritesTheValueOrRemovesTheOneThatStartsThisProgra
 }
 
 TEST(Resident, KeysAreCtrlAltShiftWithTheDigitOrZWithoutRepeat) {
+  EXPECT_EQ(GlobalKeyModifiers, 0x4007u);
   std::vector<std::string> keys;
-  for (const GlobalKey& key : ResidentGlobalKeys()) {
+  for (const GlobalKey& key : ResidentGlobalKeys) {
     char line[64];
-    std::snprintf(line, sizeof line, "%s %#x %#x %d", key.label.c_str(), key.modifiers,
-                  key.virtualKey, ResidentCommandId(key.command).value_or(-1));
+    std::snprintf(line, sizeof line, "%s %#x %d", KeyLabel(key).c_str(), key.virtualKey,
+                  ResidentCommandId(key.command).value_or(-1));
     keys.push_back(line);
   }
-  EXPECT_EQ(keys, (std::vector<std::string>{
-                      "Ctrl+Alt+Maj+0 0x4007 0x30 20496", "Ctrl+Alt+Maj+1 0x4007 0x31 20497",
-                      "Ctrl+Alt+Maj+7 0x4007 0x37 20503", "Ctrl+Alt+Maj+2 0x4007 0x32 20498",
-                      "Ctrl+Alt+Maj+9 0x4007 0x39 20505", "Ctrl+Alt+Maj+3 0x4007 0x33 20499",
-                      "Ctrl+Alt+Maj+4 0x4007 0x34 20500", "Ctrl+Alt+Maj+5 0x4007 0x35 20501",
-                      "Ctrl+Alt+Maj+6 0x4007 0x36 20502", "Ctrl+Alt+Maj+Z 0x4007 0x5a 20483"}));
-}
-
-TEST(Resident, JumpListHoldsThePresetsInRowOrderAsTheDesktopLinksOfScreenOne) {
-  FakeResident fake;
-  Resident resident(fake, fake, fake, fake, fake, Program);
-  resident.WindowShown();
-  std::vector<std::string> tasks;
-  for (const JumpTask& task : fake.jumpTasks) {
-    EXPECT_EQ(task.program, Program);
-    EXPECT_EQ(task.iconIndex, 0);
-    tasks.push_back(task.title + " " + task.arguments);
-  }
-  EXPECT_EQ(tasks,
-            (std::vector<std::string>{"1600 x 1200 /0F", "1400 x 1050 /1F", "1280 x 1024 /7F",
-                                      "1280 x 960 /2F", "1280 x 800 /9F", "1152 x 864 /3F",
-                                      "1024 x 768 /4F", "800 x 600 /5F", "640 x 480 /6F"}));
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"Ctrl+Alt+Maj+0 0x30 20496", "Ctrl+Alt+Maj+1 0x31 20497",
+                                      "Ctrl+Alt+Maj+7 0x37 20503", "Ctrl+Alt+Maj+2 0x32 20498",
+                                      "Ctrl+Alt+Maj+9 0x39 20505", "Ctrl+Alt+Maj+3 0x33 20499",
+                                      "Ctrl+Alt+Maj+4 0x34 20500", "Ctrl+Alt+Maj+5 0x35 20501",
+                                      "Ctrl+Alt+Maj+6 0x36 20502", "Ctrl+Alt+Maj+Z 0x5a 20483"}));
 }
 
 // 127 UTF-16 units at most, never half a character.
