@@ -17,14 +17,13 @@ constexpr std::string_view TipPrefix = "Ilvorande : ";
 constexpr std::string_view TipScreen = "écran ";
 
 // Windows menus show an item's key after a tab; a key not registered is not shown.
-std::string WithKey(std::string text, ResidentCommand command, const ResidentState& state) {
+void AppendKey(std::string& text, ResidentCommand command, const ResidentState& state) {
   for (std::size_t place = 0; place < ResidentGlobalKeys.size(); ++place) {
     if (ResidentGlobalKeys[place].command == command && state.registeredKeys.Has(place)) {
-      text += '\t';
-      text += KeyLabel(ResidentGlobalKeys[place]);
+      text.append("\t").append(KeyLabel(ResidentGlobalKeys[place]));
+      return;
     }
   }
-  return text;
 }
 
 bool HasChooser(const ResidentState& state) {
@@ -34,43 +33,52 @@ bool HasChooser(const ResidentState& state) {
 // Restore, open, start with Windows, quit, and the separators before them.
 constexpr std::size_t FixedEntryCount = 6;
 
+// The entries are made as separators, then each item is filled in its place.
+void Fill(MenuEntry& entry, std::string_view text, ResidentCommand command, bool checked = false,
+          bool enabled = true) {
+  entry.kind = MenuEntryKind::Item;
+  entry.text = text;
+  entry.command = command;
+  entry.checked = checked;
+  entry.enabled = enabled;
+}
+
 }  // namespace
 
 std::vector<MenuEntry> ResidentMenuEntries(const ResidentState& state) {
   const std::size_t screens =
       HasChooser(state) ? std::min<std::size_t>(state.screenEntries.size(), MaxMenuScreens) : 0;
-  // Made at its size, filled in place: separators are the entries left as made.
   std::vector<MenuEntry> entries(screens + (screens > 0 ? 1 : 0) + ModePresets.size() +
                                  FixedEntryCount);
   auto next = entries.begin();
   for (std::size_t place = 0; place < screens; ++place) {
     const int entry = static_cast<int>(place);
-    *next++ = {MenuEntryKind::RadioItem,
-               state.screenEntries[place],
-               {ResidentAction::ChooseScreen, entry},
-               entry == state.chosenEntry};
+    Fill(*next, state.screenEntries[place], {ResidentAction::ChooseScreen, entry},
+         entry == state.chosenEntry);
+    next++->kind = MenuEntryKind::RadioItem;
   }
   if (screens > 0) ++next;
   for (const ModePreset& preset : ModePresets) {
     const ResidentCommand command{ResidentAction::SwitchToPreset, preset.index};
-    *next++ = {MenuEntryKind::Item, WithKey(PresetCaption(preset), command, state), command,
-               preset.width == state.width && preset.height == state.height};
+    Fill(*next, PresetCaption(preset), command,
+         preset.width == state.width && preset.height == state.height);
+    AppendKey(next++->text, command, state);
   }
   ++next;
   const ResidentCommand restore{ResidentAction::Restore};
   // The button's caption with the access key of "&Restaurer" before it.
-  const std::string restoreText =
-      state.restoreCaption ? "&" + *state.restoreCaption : std::string(RestoreText);
-  *next++ = {MenuEntryKind::Item, WithKey(restoreText, restore, state), restore, false,
-             state.restoreCaption.has_value()};
+  if (state.restoreCaption) {
+    Fill(*next, "&", restore);
+    next->text += *state.restoreCaption;
+  } else {
+    Fill(*next, RestoreText, restore, false, false);
+  }
+  AppendKey(next++->text, restore, state);
   ++next;
-  *next++ = {
-      MenuEntryKind::Item, std::string(OpenText), {ResidentAction::OpenWindow}, false, true, true};
-  *next++ = {MenuEntryKind::Item,
-             std::string(StartWithWindowsText),
-             {ResidentAction::StartWithWindows},
-             state.startsWithWindows};
-  *next = {MenuEntryKind::Item, std::string(QuitText), {ResidentAction::Quit}};
+  Fill(*next, OpenText, {ResidentAction::OpenWindow});
+  next++->isDefault = true;
+  Fill(*next++, StartWithWindowsText, {ResidentAction::StartWithWindows}, state.startsWithWindows);
+  Fill(*next, QuitText, {ResidentAction::Quit});
   return entries;
 }
 

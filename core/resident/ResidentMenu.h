@@ -42,7 +42,7 @@ struct MenuEntry {
   ResidentCommand command{ResidentAction::OpenWindow};
   bool checked = false;
   bool enabled = true;
-  // Shown in bold: what a double-click on the icon would do.
+  // The menu's default item, shown in bold.
   bool isDefault = false;
   friend bool operator==(const MenuEntry&, const MenuEntry&) = default;
 };

@@ -92,15 +92,16 @@ TEST(Resident, MenuOnOneScreenListsPresetsInRowOrderWithTheKeysRegistered) {
                                                   "keys unregistered"}));
 }
 
-// Two screens, the second chosen at a mode that no preset has, nothing to
-// restore, the Run value another copy's.
+// Two screens, the second chosen at a mode that no preset has (though its
+// width and its height are presets'), nothing to restore, the Run value
+// another copy's.
 TEST(Resident, MenuOnTwoScreensStartsWithTheChooserAndChecksNoPresetForAnotherMode) {
   FakeResident fake;
-  fake.state = {.screenEntries = {"Écran 1 : 1600 x 1200 (principal)", "Écran 2 : 1000 x 700"},
+  fake.state = {.screenEntries = {"Écran 1 : 1600 x 1200 (principal)", "Écran 2 : 1280 x 768"},
                 .chosenEntry = 1,
                 .chosenScreenNumber = 2,
-                .width = 1000,
-                .height = 700};
+                .width = 1280,
+                .height = 768};
   fake.runValue = "\"C:\\Ancien\\Ilvorande.exe\" /8M";
   Resident resident(fake, fake, fake, fake, fake, Program);
   resident.MenuAsked();
@@ -112,13 +113,13 @@ TEST(Resident, MenuOnTwoScreensStartsWithTheChooserAndChecksNoPresetForAnotherMo
       fake.menu[0],
       (MenuEntry{Kind::RadioItem, "Écran 1 : 1600 x 1200 (principal)", {Action::ChooseScreen, 0}}));
   EXPECT_EQ(fake.menu[1],
-            (MenuEntry{Kind::RadioItem, "Écran 2 : 1000 x 700", {Action::ChooseScreen, 1}, true}));
+            (MenuEntry{Kind::RadioItem, "Écran 2 : 1280 x 768", {Action::ChooseScreen, 1}, true}));
   EXPECT_EQ(fake.menu[2], Separator());
   for (int row = 3; row < 12; ++row) EXPECT_FALSE(fake.menu[row].checked) << row;
   EXPECT_EQ(fake.menu[13],
             (MenuEntry{Kind::Item, "&Restaurer\tCtrl+Alt+Maj+Z", {Action::Restore}, false, false}));
   EXPECT_FALSE(fake.menu[16].checked) << "another copy's Run value";
-  EXPECT_EQ(fake.calls, std::vector<std::string>{"tip Ilvorande : écran 2, 1000 x 700"});
+  EXPECT_EQ(fake.calls, std::vector<std::string>{"tip Ilvorande : écran 2, 1280 x 768"});
 }
 
 TEST(Resident, EachCommandIdReachesItsDecisionAndTheTipFollows) {

@@ -94,8 +94,9 @@ void Win32JumpList::SetTasks(std::string_view programPath, const std::vector<Jum
   ScopedComReference<IObjectCollection> collection;
   ScopedComReference<IObjectArray> array;
   bool complete = com.Create(ObjectCollectionClass, collection);
-  for (const JumpTask& task : tasks)
+  for (const JumpTask& task : tasks) {
     complete = complete && AddTask(com, program, task, *Held(collection));
+  }
   complete = complete &&
              SUCCEEDED(collection->QueryInterface(__uuidof(IObjectArray), array.out())) &&
              SUCCEEDED(list->AddUserTasks(Held(array))) && SUCCEEDED(list->CommitList());

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <type_traits>
+#include <utility>
 
 #include "resources/ResourceIds.h"
 #include "win32/toolkit/DpiScale.h"
@@ -25,11 +26,15 @@ struct MenuDestroyer {
 };
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
 
-int SmallIconSize(UINT dpi) {
+// The program's icon at the system's small-icon size for that dpi.
+UniqueIcon SmallProgramIcon(HINSTANCE instance, UINT dpi) {
   using ForDpi = int(WINAPI*)(int, UINT);
   // Windows 10 1607 and later; before, the system's one scale.
   static const auto metricsForDpi = SystemFunction<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi");
-  return metricsForDpi != nullptr ? metricsForDpi(SM_CXSMICON, dpi) : GetSystemMetrics(SM_CXSMICON);
+  const int size =
+      metricsForDpi != nullptr ? metricsForDpi(SM_CXSMICON, dpi) : GetSystemMetrics(SM_CXSMICON);
+  return UniqueIcon(static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(IDI_ILVORANDE), IMAGE_ICON, size, size, 0)));
 }
 
 }  // namespace
@@ -42,14 +47,11 @@ Win32NotificationIcon::Win32NotificationIcon(HWND owner, HINSTANCE instance, UIN
       dpi_(DpiScale::OfWindow(owner).Dpi()) {}
 
 void Win32NotificationIcon::SetDpi(UINT dpi) {
-  if (dpi == dpi_ && icon_) return;
+  if (dpi == dpi_) return;
   dpi_ = dpi;
   if (!icon_) return;
-  UniqueIcon previous = std::move(icon_);
-  const int size = SmallIconSize(dpi_);
-  icon_.reset(static_cast<HICON>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ILVORANDE), IMAGE_ICON, size, size, 0)));
   // The shell holds the previous icon until it has the new one.
+  const UniqueIcon previous = std::exchange(icon_, SmallProgramIcon(instance_, dpi_));
   if (added_) Notify(NIM_MODIFY, NIF_ICON);
 }
 
@@ -64,11 +66,7 @@ void Win32NotificationIcon::Show(std::string_view tip) {
 }
 
 void Win32NotificationIcon::Add() {
-  if (!icon_) {
-    const int size = SmallIconSize(dpi_);
-    icon_.reset(static_cast<HICON>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ILVORANDE), IMAGE_ICON, size, size, 0)));
-  }
+  if (!icon_) icon_ = SmallProgramIcon(instance_, dpi_);
   // Without a shell yet (a start with Windows) the add fails; "TaskbarCreated"
   // brings it once the shell is there.
   added_ =
