@@ -1,7 +1,6 @@
 #include "core/resident/ResidentCommand.h"
 
 #include "core/display/ModePresets.h"
-#include "core/mainwindow/MainControlIds.h"
 
 namespace ilvorande {
 
@@ -13,7 +12,9 @@ constexpr int OpenWindowId = FirstResidentCommandId;
 constexpr int StartWithWindowsId = OpenWindowId + 1;
 constexpr int QuitId = OpenWindowId + 2;
 constexpr int RestoreId = OpenWindowId + 3;
-constexpr int PresetIdBase = FirstResidentCommandId + 0x10;
+// Room for more commands of their own before the presets.
+constexpr int SingleCommandIds = 0x10;
+constexpr int PresetIdBase = FirstResidentCommandId + SingleCommandIds;
 constexpr int PresetIdCount = 10;  // one command-line digit each
 constexpr int ScreenIdBase = PresetIdBase + PresetIdCount;
 constexpr int LastResidentCommandId = ScreenIdBase + MaxMenuScreens - 1;
@@ -21,9 +22,6 @@ constexpr int LastResidentCommandId = ScreenIdBase + MaxMenuScreens - 1;
 constexpr int LastHotKeyId = 0xBFFF;
 constexpr int LastMenuId = 0xFFFF;
 static_assert(LastResidentCommandId <= LastHotKeyId && LastResidentCommandId <= LastMenuId);
-static_assert(FirstResidentCommandId > static_cast<int>(MainControl::ScreenChooserCaption) &&
-                  FirstResidentCommandId > static_cast<int>(ModeButton(PresetIdCount)),
-              "a menu command must never be taken for one of the main window's controls");
 
 }  // namespace
 

@@ -24,8 +24,9 @@ struct ResidentCommand {
   friend bool operator==(const ResidentCommand&, const ResidentCommand&) = default;
 };
 
-// Far above the main window's control ids, within WM_COMMAND's 16 bits and
-// below 0xC000, where RegisterHotKey's ids for a program end.
+// Far above the main window's control ids (core/mainwindow/MainControlIds.h),
+// within WM_COMMAND's 16 bits and below 0xC000, where RegisterHotKey's ids
+// for a program end.
 inline constexpr int FirstResidentCommandId = 0x5000;
 // More entries in the chooser than this get no menu item.
 inline constexpr int MaxMenuScreens = 64;

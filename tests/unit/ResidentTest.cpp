@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "core/mainwindow/MainControlIds.h"
 #include "core/resident/Resident.h"
 
 namespace ilvorande::testing {
@@ -121,6 +122,10 @@ TEST(Resident, MenuOnTwoScreensStartsWithTheChooserAndChecksNoPresetForAnotherMo
   EXPECT_FALSE(fake.menu[16].checked) << "another copy's Run value";
   EXPECT_EQ(fake.calls, std::vector<std::string>{"tip Ilvorande : écran 2, 1280 x 768"});
 }
+
+// The main window's control ids stay below the menu's.
+static_assert(static_cast<int>(MainControl::ScreenChooserCaption) < 0x5000 &&
+              static_cast<int>(ModeButton(9)) < 0x5000);
 
 TEST(Resident, EachCommandIdReachesItsDecisionAndTheTipFollows) {
   const struct {
