@@ -148,9 +148,14 @@ HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR
   return reinterpret_cast<HINSTANCE>(Opened);
 }
 
-// shell32's ShellExecuteA is ours; every other function is the system's.
+// shell32's ShellExecuteA and those handed out instead are ours; every other
+// function is the system's.
 FARPROC WINAPI LookUp(HMODULE module, LPCSTR name) {
   const bool byName = HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0;
+  if (const auto instead = byName ? lookedUpInstead.find(name) : lookedUpInstead.end();
+      instead != lookedUpInstead.end()) {
+    return instead->second;
+  }
   if (byName && std::strcmp(name, "ShellExecuteA") == 0 &&
       module == GetModuleHandleW(L"shell32.dll")) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordShellExecute));

@@ -58,6 +58,10 @@ struct DisplayDevice {
 };
 inline std::vector<DisplayDevice> devices;
 
+// Functions that the layer looks up at run time, handed out by their name
+// instead of the system's.
+inline std::map<std::string, FARPROC> lookedUpInstead;
+
 inline void ForgetCalls() {
   calls.clear();
   displayAnswers.clear();
