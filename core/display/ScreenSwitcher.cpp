@@ -82,9 +82,9 @@ void ScreenSwitcher::AfterSwitch() {
 }
 
 void ScreenSwitcher::Tell(ScreensChange change) {
-  // By place: an observer may be added while the others are told.
-  for (std::size_t index = 0; index < observers_.size(); ++index) {
-    observers_[index]->ScreensChanged(change);
+  for (ScreensObserver* observer = firstObserver_; observer != nullptr;
+       observer = observer->nextObserver_) {
+    observer->ScreensChanged(change);
   }
 }
 

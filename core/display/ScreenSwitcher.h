@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/display/DisplaySettings.h"
@@ -21,6 +22,11 @@ class ScreensObserver {
 
  protected:
   ~ScreensObserver() = default;
+
+ private:
+  friend class ScreenSwitcher;
+  // The switcher's list of observers runs through them: no list to grow.
+  ScreensObserver* nextObserver_ = nullptr;
 };
 
 class ScreenSwitcher {
@@ -30,8 +36,11 @@ class ScreenSwitcher {
   ScreenSwitcher(const ScreenSwitcher&) = delete;
   ScreenSwitcher& operator=(const ScreenSwitcher&) = delete;
 
-  // Told of every change from now on, for as long as the switcher is used.
-  void Observe(ScreensObserver& observer) { observers_.push_back(&observer); }
+  // Told of every change from now on, for as long as the switcher is used;
+  // once only.
+  void Observe(ScreensObserver& observer) {
+    observer.nextObserver_ = std::exchange(firstObserver_, &observer);
+  }
 
   // Reads the desktop now, and again after every switch from now on. Before
   // (the command line's switch at start-up) a switch reads nothing more, so
@@ -80,7 +89,7 @@ class ScreenSwitcher {
   DisplaySettings& display_;
   Toolkit& toolkit_;
   Screens screens_;
-  std::vector<ScreensObserver*> observers_;
+  ScreensObserver* firstObserver_ = nullptr;
   bool following_ = false;
   // Switches whose waiting messages are being processed: a click or a key
   // handled meanwhile runs inside them.

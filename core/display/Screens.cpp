@@ -104,12 +104,12 @@ std::optional<Screens::SavedModeId> Screens::ChosenSavedMode() const {
 }
 
 std::optional<ScreenSize> Screens::RestoreMode(SavedModeId id) const {
-  const SavedMode& saved = saved_.at(id);
+  const SavedMode& saved = saved_[id];
   return saved.switched ? std::optional(saved.mode) : std::nullopt;
 }
 
 std::optional<SwitchTarget> Screens::TargetOf(SavedModeId id) {
-  const std::optional<int> number = saved_.at(id).number;
+  const std::optional<int> number = saved_[id].number;
   if (!number || number == primaryNumber_)
     return SwitchTarget{std::nullopt, display_.PrimaryDepth()};
   if (const AttachedScreen* other = OtherScreen(number)) {

@@ -18,6 +18,7 @@ struct NamedScreen {
   std::optional<int> number;
   // In decimal without leading zeros, however long.
   std::string digits;
+  friend bool operator==(const NamedScreen&, const NamedScreen&) = default;
 };
 
 struct CommandLineRequest {

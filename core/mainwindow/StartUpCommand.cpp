@@ -21,18 +21,23 @@ constexpr std::size_t LongestNumberShown = 12;
 constexpr std::size_t DigitsShownEachSide = 4;
 constexpr std::string_view Ellipsis = "…";
 
-std::string Readable(const std::string& digits) {
-  if (digits.size() <= LongestNumberShown) return digits;
-  return digits.substr(0, DigitsShownEachSide) + std::string(Ellipsis) +
-         digits.substr(digits.size() - DigitsShownEachSide);
+std::string MissingScreenText(const std::string& digits) {
+  std::string text(MissingScreenPrefix);
+  if (digits.size() <= LongestNumberShown) {
+    text += digits;
+  } else {
+    text.append(digits, 0, DigitsShownEachSide);
+    text += Ellipsis;
+    text.append(digits, digits.size() - DigitsShownEachSide);
+  }
+  return text += MissingScreenSuffix;
 }
 
 // A screen that isn't there acts as a refused switch.
 bool ChooseNamedScreen(ScreenSwitcher& screens, Toolkit& toolkit, const NamedScreen& named) {
   if (named.number && screens.ChooseNumber(*named.number)) return true;
-  toolkit.ShowMessage(
-      std::string(MissingScreenPrefix) + Readable(named.digits) + std::string(MissingScreenSuffix),
-      MessageStyle::OkWithStopIcon, MissingScreenTitle);
+  toolkit.ShowMessage(MissingScreenText(named.digits), MessageStyle::OkWithStopIcon,
+                      MissingScreenTitle);
   return false;
 }
 

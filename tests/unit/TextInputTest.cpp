@@ -100,11 +100,7 @@ TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
     ASSERT_TRUE(request);
     EXPECT_EQ(request->helpForMissingMarker, c.helpForMissingMarker);
     EXPECT_EQ(request->buttonIndex, c.buttonIndex);
-    EXPECT_EQ(request->screen.has_value(), c.screen.has_value());
-    if (request->screen && c.screen) {
-      EXPECT_EQ(request->screen->number, c.screen->number);
-      EXPECT_EQ(request->screen->digits, c.screen->digits);
-    }
+    EXPECT_EQ(request->screen, c.screen);
     EXPECT_EQ(request->after, c.after);
   }
 }
