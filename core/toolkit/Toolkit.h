@@ -2,7 +2,6 @@
 // are UTF-8; the Win32 implementation converts at its edge.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
