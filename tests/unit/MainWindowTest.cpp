@@ -229,20 +229,39 @@ TEST(Screens, EverythingActsOnTheChosenScreenWhichKeepsItsOwnRestore) {
             "C:\\Users\\Zoë\\Desktop\\Ilvorande en 1024 x 768 sur l'écran 2.lnk");
   EXPECT_EQ(h.system.links[1].arguments, "/4@2F");
 
-  h.view.optionTicked = false;
-  h.behaviour.RestoreClicked();
+  // A second caller (the notification area's menu) switches as the buttons
+  // do with the option cleared, never writing a link, and the window follows.
+  ScreenSwitcher& menu = h.behaviour.Switcher();
+  menu.RestoreChosen();
   EXPECT_EQ(h.system.switches.back(), (ModeRequest{1024, 768, 16, 2}));
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
+  menu.Choose(0);
+  EXPECT_EQ(h.view.chosenEntry, 0);
+  menu.SwitchChosenToPreset(6);
+  EXPECT_EQ(h.system.switches.back(), (ModeRequest{640, 480, 32}));
+  EXPECT_EQ(h.system.links.size(), 2u);
+  EXPECT_EQ(menu.Entries(),
+            (std::vector<std::string>{"Écran 1 : 640 x 480 (principal)", "Écran 2 : 1024 x 768"}));
+  EXPECT_EQ(menu.ChosenEntry(), 0);
+  EXPECT_EQ(menu.ModeInForce(), (ScreenSize{640, 480}));
+  EXPECT_EQ(menu.RestoreCaption(), "Restaurer à 1600 x 1200");
+  EXPECT_EQ(h.view.chooser, menu.Entries());
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "640 X 480");
 }
 
 // A change of the desktop, read on a tick of the window's timer: the typed
 // sizes stay unless another screen is chosen now, and a second reading that
 // finds the same screens changes nothing in the window.
 TEST(Screens, TheWindowShowsWhatTheScreensAreNotOnlyHowMany) {
-  const AttachedScreen third{3, false, 800, 600, 8};
-  const std::vector<std::string> none;
+  const std::vector<AttachedScreen> one{Primary}, oneAt1024{{1, true, 1024, 768, 32}},
+      second1280{Primary, {2, false, 1280, 1024, 16}},
+      swapped{{1, false, 1600, 1200, 32}, {2, true, 1024, 768, 16}},
+      three{Primary, Second, {3, false, 800, 600, 8}};
+  const std::vector<std::string> none, entries1280{TwoEntries[0], "Écran 2 : 1280 x 1024"},
+      entriesSwapped{"Écran 1 : 1600 x 1200", "Écran 2 : 1024 x 768 (principal)"};
+  const ModeRequest primary640{640, 480, 32}, second640{640, 480, 16, 2},
+      primary640At16{640, 480, 16};
   const struct {
-    const char* name;
     std::vector<AttachedScreen> before, after;
     int chosen;                        // the entry chosen before; -1: none, as at start
     std::vector<std::string> entries;  // none: no chooser
@@ -251,63 +270,21 @@ TEST(Screens, TheWindowShowsWhatTheScreensAreNotOnlyHowMany) {
     const char* modeInForce;
     ModeRequest preset6;  // what the 640 x 480 button then switches
   } cases[] = {
-      {"one screen switched by another program",
-       {Primary},
-       {{1, true, 1024, 768, 32}},
-       -1,
-       none,
-       -1,
-       "123 45",
-       "1024 X 768",
-       {640, 480, 32}},
-      {"screen 2 back at another size within one reading",
-       TwoScreens,
-       {Primary, {2, false, 1280, 1024, 16}},
-       1,
-       {TwoEntries[0], "Écran 2 : 1280 x 1024"},
-       1,
-       "123 45",
-       "1280 X 1024",
-       {640, 480, 16, 2}},
-      {"another screen made primary",
-       TwoScreens,
-       {{1, false, 1600, 1200, 32}, {2, true, 1024, 768, 16}},
-       -1,
-       {"Écran 1 : 1600 x 1200", "Écran 2 : 1024 x 768 (principal)"},
-       1,
-       "1024 768",
-       "1024 X 768",
-       {640, 480, 16}},
-      {"three screens, the chosen one unplugged",
-       {Primary, Second, third},
-       TwoScreens,
-       2,
-       TwoEntries,
-       0,
-       "1600 1200",
-       "1600 X 1200",
-       {640, 480, 32}},
-      {"a second screen attached for the first time",
-       {Primary},
-       TwoScreens,
-       -1,
-       TwoEntries,
-       0,
-       "123 45",
-       "1600 X 1200",
-       {640, 480, 32}},
-      {"back to one screen while screen 2 is chosen",
-       TwoScreens,
-       {Primary},
-       1,
-       none,
-       -1,
-       "1600 1200",
-       "1600 X 1200",
-       {640, 480, 32}},
+      // One screen, switched by another program.
+      {one, oneAt1024, -1, none, -1, "123 45", "1024 X 768", primary640},
+      // Screen 2 detached and attached again at another size between two readings.
+      {TwoScreens, second1280, 1, entries1280, 1, "123 45", "1280 X 1024", second640},
+      // Another screen made primary.
+      {TwoScreens, swapped, -1, entriesSwapped, 1, "1024 768", "1024 X 768", primary640At16},
+      // Three screens, the chosen one unplugged.
+      {three, TwoScreens, 2, TwoEntries, 0, "1600 1200", "1600 X 1200", primary640},
+      // A second screen attached for the first time.
+      {one, TwoScreens, -1, TwoEntries, 0, "123 45", "1600 X 1200", primary640},
+      // Two screens, the chosen one unplugged.
+      {TwoScreens, one, 1, none, -1, "1600 1200", "1600 X 1200", primary640},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(&c - cases);
     Harness h;
     h.system.screens = c.before;
     h.Load();
@@ -416,35 +393,6 @@ TEST(Screens, TheCommandLineSwitchesTheScreenItNames) {
       EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1024 x 768");
     }
   }
-}
-
-// What the notification area's menu does through the window's switcher: the
-// same switches, never a link, and the window shows each change.
-TEST(Screens, ASecondCallerSharesTheSwitchesAndTheWindowFollows) {
-  Harness h;
-  h.system.screens = TwoScreens;
-  h.Load();
-  h.view.optionTicked = true;
-  ScreenSwitcher& menu = h.behaviour.Switcher();
-  menu.Choose(1);
-  EXPECT_EQ(h.view.chosenEntry, 1);
-  EXPECT_EQ(h.Boxes(), "1024 768");
-  EXPECT_FALSE(menu.RestoreCaption());
-
-  menu.SwitchChosenToPreset(5);
-  EXPECT_EQ(h.system.switches, (std::vector<ModeRequest>{{800, 600, 16, 2}}));
-  EXPECT_TRUE(h.system.links.empty());
-  EXPECT_EQ(menu.Entries(), (std::vector<std::string>{TwoEntries[0], "Écran 2 : 800 x 600"}));
-  EXPECT_EQ(menu.ChosenEntry(), 1);
-  EXPECT_EQ(menu.ModeInForce(), (ScreenSize{800, 600}));
-  EXPECT_EQ(menu.RestoreCaption(), "Restaurer à 1024 x 768");
-  EXPECT_EQ(h.view.chooser, menu.Entries());
-  EXPECT_EQ(h.Text(MainControl::ModeInForce), "800 X 600");
-  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1024 x 768");
-
-  menu.RestoreChosen();
-  EXPECT_EQ(h.system.switches.back(), (ModeRequest{1024, 768, 16, 2}));
-  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
 }
 
 }  // namespace
