@@ -34,6 +34,9 @@ void ScreenSwitcher::SwitchChosenToPreset(int presetIndex) {
 }
 
 void ScreenSwitcher::SwitchChosen(std::optional<ScreenSize> mode) {
+  // A switch made while a restore's messages are processed: a restore asked
+  // after it is a new one.
+  restoreUnderWay_.reset();
   // Marked before the switch, whose waiting messages may ask for a restore.
   screens_.MarkSwitched(screens_.SaveChosenMode());
   ++switchesUnderWay_;

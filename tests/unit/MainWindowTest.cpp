@@ -54,6 +54,10 @@ TEST(ModeButtons, InputWhileASwitchFinishesRunsInsideItAndRestoreWaitsForIt) {
       {"pressed three times, it acts once", {-1, -1, -1}, false, {to800, back}},
       {"another button's switch runs to its end first", {4}, false, {to800, to1024}},
       {"Ctrl+Z while restoring is that restore", {-1}, true, {to800, back}},
+      {"after a switch made while restoring, a new one",
+       {4, -1},
+       true,
+       {to800, back, to1024, back}},
       {"before any switch, nothing", {-1}, true, {}},
   };
   for (const auto& c : cases) {
