@@ -73,6 +73,8 @@ class ScreenSwitcher {
   // What the window and the menu show.
   std::vector<std::string> Entries() const { return screens_.Entries(); }
   int ChosenEntry() const { return screens_.ChosenEntry(); }
+  // Moves on each change of the entries.
+  int ListChanges() const { return screens_.ListChanges(); }
   ScreenSize ModeInForce() { return screens_.ChosenSize(); }
   // "Restaurer à 1600 x 1200" once the chosen screen has been switched;
   // none before, when there is nothing to go back to.

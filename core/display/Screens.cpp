@@ -48,6 +48,7 @@ ScreensChange Screens::Take(std::vector<AttachedScreen> screens) {
   listed_ = std::move(screens);
   if (Find(chosen_) == nullptr) chosen_.reset();
   if (same) return ScreensChange::Same;
+  ++listChanges_;
   // Chosen before its number was known, the primary is still chosen.
   return !chosenBefore || chosenBefore == ChosenNumber() ? ScreensChange::Changed
                                                          : ScreensChange::AnotherChosen;

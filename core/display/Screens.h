@@ -57,6 +57,8 @@ class Screens {
   // With two screens or more, "Écran 2 : 1024 x 768", the primary's marked
   // "(principal)"; none with one screen.
   std::vector<std::string> Entries() const;
+  // Moves on each change of the entries.
+  int ListChanges() const { return listChanges_; }
   int ChosenEntry() const;
   // The chosen screen's number when it is not the primary.
   std::optional<int> ChosenOther() const;
@@ -95,6 +97,7 @@ class Screens {
   DisplaySettings& display_;
   // Every screen while two or more are attached; none with one.
   std::vector<AttachedScreen> listed_;
+  int listChanges_ = 0;
   // The screen chosen in the list; none: the primary, whichever it is.
   std::optional<int> chosen_;
   std::optional<int> primaryNumber_;

@@ -78,16 +78,16 @@ void MainWindowBehaviour::ScreensChanged(ScreensChange change) {
 }
 
 void MainWindowBehaviour::ShowChooser() {
-  std::vector<std::string> entries = switcher_.Entries();
+  const int listChanges = switcher_.ListChanges();
   const int chosen = switcher_.ChosenEntry();
-  if (entries == shownEntries_ && (entries.empty() || chosen == shownEntry_)) return;
-  if (entries.empty()) {
+  if (listChanges == shownListChanges_ && chosen == shownEntry_) return;
+  shownListChanges_ = listChanges;
+  shownEntry_ = chosen;
+  if (const std::vector<std::string> entries = switcher_.Entries(); entries.empty()) {
     view_.HideScreenChooser();
   } else {
     view_.ShowScreenChooser(entries, chosen);
   }
-  shownEntries_ = std::move(entries);
-  shownEntry_ = chosen;
 }
 
 void MainWindowBehaviour::ShowModeInForce() {

@@ -62,8 +62,8 @@ class MainWindowBehaviour final : private ScreensObserver {
   Toolkit& toolkit_;
   Shell& shell_;
   ScreenSwitcher switcher_;
-  // What the chooser shows: none while it is hidden.
-  std::vector<std::string> shownEntries_;
+  // What the chooser shows.
+  int shownListChanges_ = 0;
   int shownEntry_ = 0;
 };
 
