@@ -19,13 +19,8 @@ constexpr int ExitSuccess = 0;
 
 }  // namespace
 
-MainWindowBehaviour::MainWindowBehaviour(MainWindowView& view, DisplaySettings& display,
-                                         Toolkit& toolkit, Shell& shell)
-    : view_(view), toolkit_(toolkit), shell_(shell), switcher_(display, toolkit) {
-  switcher_.Observe(*this);
-}
-
 void MainWindowBehaviour::Load() {
+  switcher_.Observe(screensShown_.emplace(*this));
   LabelPresetButtons(false);
   RunStartUpCommand(*this, view_, switcher_, toolkit_);
   // After the command line, so that "/4F" never asks for the screens, and
@@ -70,11 +65,11 @@ void MainWindowBehaviour::DesktopChanged() {
   switcher_.DesktopChanged();
 }
 
-void MainWindowBehaviour::ScreensChanged(ScreensChange change) {
-  ShowChooser();
-  if (change == ScreensChange::AnotherChosen) PutChosenSizeInBoxes();
-  ShowModeInForce();
-  ShowRestore();
+void MainWindowBehaviour::ScreensShown::ScreensChanged(ScreensChange change) {
+  window_.ShowChooser();
+  if (change == ScreensChange::AnotherChosen) window_.PutChosenSizeInBoxes();
+  window_.ShowModeInForce();
+  window_.ShowRestore();
 }
 
 void MainWindowBehaviour::ShowChooser() {

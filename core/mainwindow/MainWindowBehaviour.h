@@ -2,6 +2,7 @@
 // buttons, restore, the shortcut option and the window commands.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,11 @@
 
 namespace ilvorande {
 
-class MainWindowBehaviour final : private ScreensObserver {
+class MainWindowBehaviour {
  public:
   MainWindowBehaviour(MainWindowView& view, DisplaySettings& display, Toolkit& toolkit,
-                      Shell& shell);
+                      Shell& shell)
+      : view_(view), toolkit_(toolkit), shell_(shell), switcher_(display, toolkit) {}
   MainWindowBehaviour(const MainWindowBehaviour&) = delete;
   MainWindowBehaviour& operator=(const MainWindowBehaviour&) = delete;
 
@@ -50,7 +52,16 @@ class MainWindowBehaviour final : private ScreensObserver {
   ScreenSwitcher& Switcher() { return switcher_; }
 
  private:
-  void ScreensChanged(ScreensChange change) override;
+  // Tells the window of every change of the screens, whoever made it.
+  class ScreensShown final : public ScreensObserver {
+   public:
+    explicit ScreensShown(MainWindowBehaviour& window) : window_(window) {}
+    void ScreensChanged(ScreensChange change) override;
+
+   private:
+    MainWindowBehaviour& window_;
+  };
+
   // The chooser as the screens are, left alone when it already shows them.
   void ShowChooser();
   void ShowModeInForce();
@@ -62,6 +73,8 @@ class MainWindowBehaviour final : private ScreensObserver {
   Toolkit& toolkit_;
   Shell& shell_;
   ScreenSwitcher switcher_;
+  // Made by Load: the window hears of the screens from start-up on.
+  std::optional<ScreensShown> screensShown_;
   // What the chooser shows.
   int shownListChanges_ = 0;
   int shownEntry_ = 0;
