@@ -2,6 +2,8 @@
 // and the start with Windows, in the real program under Wine, whose explorer
 // shows each icon as a child window of its "Wine System Tray".
 #include "driver/Driver.h"
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 namespace ilvorande::e2e {
 namespace {
@@ -19,20 +21,6 @@ std::vector<Window> TrayIcons() {
   return icons;
 }
 
-// The place goes with the buttons, as MouseClick does it.
-bool ClickAtCentre(const Window& window) {
-  const RECT rect = window.ScreenRect();
-  const Size screen = ScreenSize();
-  const LONG x = ((rect.left + rect.right) / 2 * 65536 + screen.width - 1) / screen.width;
-  const LONG y = ((rect.top + rect.bottom) / 2 * 65536 + screen.height - 1) / screen.height;
-  const auto at = [&](DWORD button) {
-    return INPUT{.type = INPUT_MOUSE,
-                 .mi = {x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button, 0, 0}};
-  };
-  INPUT inputs[] = {at(MOUSEEVENTF_LEFTDOWN), at(MOUSEEVENTF_LEFTUP)};
-  return SendInput(2, inputs, sizeof(INPUT)) == 2;
-}
-
 constexpr const wchar_t* RunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // Read in the test's own prefix, the program's.
@@ -46,6 +34,9 @@ std::optional<std::wstring> RunValue() {
   return data;
 }
 
+// The program's message for its icon's events (WM_APP + 2).
+constexpr UINT IconMessage = 0x8002;
+
 class NotificationArea : public ProgramTest {
  protected:
   void TearDown() override {
@@ -57,13 +48,13 @@ class NotificationArea : public ProgramTest {
     ProgramTest::TearDown();
   }
 
-  // Opens the icon's menu with a click and chooses its item by the keyboard,
-  // each key posted to the open menu: its loop reads every key of its thread,
-  // which Wine's window in front need not be (a click on the notification
-  // area's own window may take that place meanwhile).
+  // Opens the icon's menu as a click on it does and chooses an item by the
+  // keyboard, each key posted to the open menu, whose loop reads every key of
+  // its thread. Without a click: a real one makes Wine's notification area
+  // the window in front now and then, which closes a menu just opened.
   void ChooseInMenu(const std::vector<std::pair<UINT, WPARAM>>& keys) {
     ASSERT_TRUE(WaitUntil([] { return TrayIcons().size() == 1; })) << "no icon";
-    ASSERT_TRUE(ClickAtCentre(TrayIcons()[0]));
+    ASSERT_TRUE(PostMessageW(main_.handle, IconMessage, 0, MAKELPARAM(NIN_SELECT, 1)));
     std::vector<Window> menus;
     ASSERT_TRUE(WaitUntil([&] { return !(menus = program_->Windows("#32768")).empty(); }))
         << "no menu";
@@ -87,6 +78,13 @@ TEST_F(NotificationArea, TheIconComesWithTheWindowAndItsMenuSwitchesAndRestores)
   BackToStartMode();
 
   ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_TRUE(WaitUntil([] { return TrayIcons().size() == 1; })) << "no icon";
+  ASSERT_TRUE(MouseClick(TrayIcons()[0]));
+  EXPECT_TRUE(WaitUntil([&] { return !program_->Windows("#32768").empty(); }))
+      << "a click opens the menu";
+  for (const Window& menu : program_->Windows("#32768"))
+    PostMessageW(menu.handle, WM_KEYDOWN, VK_ESCAPE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return program_->Windows("#32768").empty(); }));
   ASSERT_NO_FATAL_FAILURE(ChooseInMenu(To1024x768));
   ASSERT_NO_FATAL_FAILURE(ExpectMode({1024, 768}));
   EXPECT_EQ(Control(MainControl::RestoreButton).Text(), L"Restaurer à " + SizeText(start_, L" x "));
