@@ -1,45 +1,27 @@
-// The command line at start-up, as a user or a shortcut gives it.
-#include "driver/Driver.h"
+// A command line that the program cannot read, as a user may type it.
+#include "driver/Fixture.h"
 
 namespace ilvorande::e2e {
 namespace {
 
 class CommandLine : public ProgramTest {};
 
-// Whatever the shortcut that started it says: "/4M" minimised, "/4" normal;
-// and the window, of a fixed size, never maximised.
-TEST_F(CommandLine, SwitchesThenShowsMinimisedWithMAndNormalWithout) {
-  for (const auto& [arguments, show, minimised] :
-       {std::tuple{L"/4M", SW_SHOWNORMAL, true}, std::tuple{L"/4", SW_SHOWMINNOACTIVE, false},
-        std::tuple{L"/4", SW_SHOWMAXIMIZED, false}, std::tuple{L"", SW_SHOWMAXIMIZED, false}}) {
-    SCOPED_TRACE(::testing::Message() << "\"" << arguments << "\", show " << show);
-    BackToStartMode();
-    ASSERT_NO_FATAL_FAILURE(Launch(arguments, Program::Installed(), show));
-    EXPECT_TRUE(WaitUntil([&] { return IsIconic(main_.handle) == minimised; }));
-    EXPECT_FALSE(IsZoomed(main_.handle));
-    ASSERT_NO_FATAL_FAILURE(ExpectMode(*arguments != L'\0' ? Size{1024, 768} : start_));
-  }
-}
-
-TEST_F(CommandLine, WordWithoutMarkerOrDigitShowsTheHelpTwiceAsTheButtonDoes) {
+// Twice before the window shows, then from its button; nothing switches.
+TEST_F(CommandLine, AWordShowsTheHelpTwiceThenTheWindowWhoseButtonShowsItAgain) {
   program_.emplace(L"abc");
   std::vector<std::wstring> texts;
-  for (int shown = 1; shown <= 3; ++shown) {
-    SCOPED_TRACE(::testing::Message() << "help message " << shown);
-    if (shown == 3) {
-      // Then the window, and its button shows the same help.
-      main_ = program_->WaitForWindow(MainWindowClassName);
-      ASSERT_TRUE(main_.Exists()) << "no main window after the help";
-      EXPECT_EQ(ScreenSize(), start_);
-      EXPECT_FALSE(Control(MainControl::RestoreButton).Enabled()) << "nothing was switched";
-      ASSERT_TRUE(Control(MainControl::HelpButton).Click());
-    }
+  for (int shown = 0; shown < 2; ++shown) {
     texts.push_back(program_->AnswerMessageBox(L"Ilvorande", [&] {
-      EXPECT_EQ(program_->Windows(MainWindowClassName).size(), shown == 3 ? 1u : 0u);
+      EXPECT_TRUE(program_->Windows(MainWindowClassName).empty()) << "the window under the help";
     }));
   }
+  main_ = program_->WaitForWindow(MainWindowClassName);
+  ASSERT_TRUE(main_.Exists()) << "no main window after the help";
+  ASSERT_TRUE(Control(MainControl::HelpButton).Click());
+  texts.push_back(program_->AnswerMessageBox(L"Ilvorande"));
   EXPECT_FALSE(texts[0].empty());
   EXPECT_EQ(texts, std::vector(3, texts[0]));
+  EXPECT_EQ(ScreenSize(), primary_);
 }
 
 }  // namespace
