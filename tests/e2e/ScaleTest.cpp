@@ -16,7 +16,6 @@ using enum MainControl;
 struct Font {
   const wchar_t* face;
   double points;
-  bool underline = false;
 };
 const Font DefaultFont{L"MS Sans Serif", 8.25};
 
@@ -41,9 +40,9 @@ class Scale : public ProgramTest {
 
   SIZE TextSize(const std::wstring& text, const Font& font) const {
     const UniqueFont handle(CreateFontW(-std::lround(font.points * dpi_ / 72), 0, 0, 0, FW_NORMAL,
-                                        FALSE, font.underline, FALSE, DEFAULT_CHARSET,
-                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                        DEFAULT_PITCH, font.face));
+                                        FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                        font.face));
     const CreatedDC dc(CreateCompatibleDC(nullptr));
     const SelectedObject selected(dc.get(), handle.get());
     SIZE size{};
@@ -103,8 +102,8 @@ TEST_F(Scale, BothWindowsShowEveryCaptionWholeApartAndInside) {
   ASSERT_TRUE(Control(AboutButton).Click());
   const Window about = program_->WaitForWindow(AboutWindowClassName);
   ASSERT_TRUE(about.Exists());
-  const Font title{L"Comic Sans MS", 20.25}, version{L"Comic Sans MS", 14.25},
-      web{L"Arial", 14.25, true}, statement{L"Comic Sans MS", 12}, mail{L"Arial", 12, true};
+  const Font title{L"Comic Sans MS", 20.25}, version{L"Comic Sans MS", 14.25}, web{L"Arial", 14.25},
+      statement{L"Comic Sans MS", 12}, mail{L"Arial", 12};
   using enum AboutControl;
   ExpectWholeApartAndInside(about, {{int(Title), &title, Caption::TopCentre},
                                     {int(Version), &version, Caption::TopCentre},

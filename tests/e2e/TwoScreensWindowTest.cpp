@@ -3,8 +3,6 @@
 // window shows, and a link made for screen 2. Run on the two-screen display
 // (with-two-screens.sh); the texts that follow a choice are under tests/unit,
 // the layout's row of the chooser under tests/win32/LayoutTest.cpp.
-#include <shlobj.h>
-
 #include "driver/Fixture.h"
 #include "driver/Input.h"
 
@@ -50,9 +48,7 @@ TEST_F(TwoScreensWindow, TheChooserFollowsTheScreensAndButtonsActOnTheChosenScre
 
 // The link switches screen 2 as "/5@2F" would, from a double-click, and ends.
 TEST_F(TwoScreensWindow, LinkMadeForScreenTwoSwitchesItAndEndsUnseen) {
-  wchar_t desktop[MAX_PATH] = {};
-  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
-  const fs::path link = fs::path(desktop) / L"Ilvorande en 800 x 600 sur l'écran 2.lnk";
+  const fs::path link = Desktop() / L"Ilvorande en 800 x 600 sur l'écran 2.lnk";
   ASSERT_NO_FATAL_FAILURE(Launch());
   ASSERT_NO_FATAL_FAILURE(ChooseScreenTwo());
   ASSERT_TRUE(Control(ShortcutOption).Send(BM_CLICK).has_value());
@@ -63,9 +59,6 @@ TEST_F(TwoScreensWindow, LinkMadeForScreenTwoSwitchesItAndEndsUnseen) {
                        L"C:\\windows\\system32\\start.exe");
   ExpectScreens({{"DUMMY0", {1600, 1200}}, {"DUMMY1", {800, 600}}});
   EXPECT_TRUE(WaitUntil([] { return ProcessesNamed(L"Ilvorande.exe").empty(); }));
-  for (const auto& file : fs::directory_iterator(desktop)) {
-    if (file.path().filename().wstring().starts_with(L"Ilvorande en ")) fs::remove(file);
-  }
 }
 
 }  // namespace

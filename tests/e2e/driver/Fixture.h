@@ -3,6 +3,8 @@
 // ended and every screen as it found it, on one screen or two.
 #pragma once
 
+#include <shlobj.h>
+
 #include "driver/Host.h"
 
 namespace ilvorande::e2e {
@@ -34,20 +36,21 @@ class ProgramTest : public ::testing::Test {
     EXPECT_TRUE(ScreenSize() == primary_ ||
                 ChangeDisplaySettingsW(&mode, CDS_UPDATEREGISTRY) == DISP_CHANGE_SUCCESSFUL);
     EXPECT_TRUE(WaitUntil([&] { return ScreenSize() == primary_; }));
-    // The other screens through the X server, attached or detached by the test.
+    // The links that the test made, and the launchers that Wine writes beside them.
+    for (const fs::path& file : fs::directory_iterator(Desktop()))
+      if (file.filename().wstring().starts_with(L"Ilvorande en ")) fs::remove(file);
+    // The other screens through the X server, as the test found them.
     std::string command = "xrandr";
-    for (const auto& [name, mode] : XrandrOutputs()) {
+    for (const auto& [name, mode] : XrandrOutputs())
       if (!outputs_.contains(name)) command += " --output " + name + " --off";
-    }
+    ScreenSizes sizes;
     for (const auto& [name, mode] : outputs_) {
+      sizes[name] = mode.size;
       command += " --output " + name + " --mode " + std::to_string(mode.size.width) + "x" +
                  std::to_string(mode.size.height) + " --pos " + std::to_string(mode.place.x) + "x" +
                  std::to_string(mode.place.y);
     }
-    std::string why;
-    EXPECT_TRUE(outputs_.size() == 1 || RunOnHost(command, &why)) << why;
-    ScreenSizes sizes;
-    for (const auto& [name, mode] : outputs_) sizes[name] = mode.size;
+    EXPECT_TRUE(outputs_.size() == 1 || RunOnHost(command));
     EXPECT_EQ(XrandrSizes(), sizes) << "the X server's screens";
   }
 
@@ -59,6 +62,12 @@ class ProgramTest : public ::testing::Test {
   }
 
   Window Control(MainControl id) const { return main_.Child(id); }
+
+  static fs::path Desktop() {
+    wchar_t desktop[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+    return desktop;
+  }
 
   // Each screen reaches its size, by the X server's account; fatal on a
   // message box of the program instead.
