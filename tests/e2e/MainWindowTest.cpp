@@ -1,7 +1,6 @@
 // The main window at start as a user hears and sees it: every control named
-// by Wine's oleacc in reading order, with what start-up puts in it, the
-// option's tooltip, and the help for a command line that it cannot read.
-// Places and fonts are under tests/win32/LayoutTest.cpp.
+// by Wine's oleacc in reading order, with what start-up puts in it, and the
+// option's tooltip. Places and fonts are under tests/win32/LayoutTest.cpp.
 #include <oleacc.h>
 
 #include "driver/Fixture.h"
@@ -54,24 +53,6 @@ TEST_F(MainWindow, AScreenReaderHearsEveryControlInReadingOrderAndTheOptionExpla
   EXPECT_EQ(tips.empty() ? L"" : tips[0].Text(),
             L"Si cette case est active, d'appuyer sur un bouton ira créer un raccourci "
             L"permettant d'un clic d'accéder à cette configuration.");
-}
-
-// Twice before the window shows, then from its button; nothing switches.
-TEST_F(MainWindow, AWordOnTheCommandLineShowsTheHelpTwiceThenTheWindowWhoseButtonShowsItAgain) {
-  program_.emplace(L"abc");
-  std::vector<std::wstring> texts;
-  for (int shown = 0; shown < 2; ++shown) {
-    texts.push_back(program_->AnswerMessageBox(L"Ilvorande", [&] {
-      EXPECT_TRUE(program_->Windows(MainWindowClassName).empty()) << "the window under the help";
-    }));
-  }
-  main_ = program_->WaitForWindow(MainWindowClassName);
-  ASSERT_TRUE(main_.Exists()) << "no main window after the help";
-  ASSERT_TRUE(Control(MainControl::HelpButton).Click());
-  texts.push_back(program_->AnswerMessageBox(L"Ilvorande"));
-  EXPECT_FALSE(texts[0].empty());
-  EXPECT_EQ(texts, std::vector(3, texts[0]));
-  EXPECT_EQ(ScreenSize(), primary_);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The real Ilvorande.exe started from a test process under Wine: its
-// windows, found and worked through messages, and its message boxes.
-// Every wait is a condition polled until a deadline.
+// The real Ilvorande.exe started from a test process under Wine, and its
+// windows, found and worked through messages. Every wait is a condition
+// polled until a deadline.
 #pragma once
 
 #include <windows.h>
@@ -130,24 +130,6 @@ class Program {
     std::vector<Window> found;
     WaitUntil([&] { return !(found = Windows(className)).empty() || !Running(); });
     return found.empty() ? Window() : found[0];
-  }
-  // Waits for its message box, checks the title, runs whileShown, then
-  // presses OK until it has gone; returns its text. Its style (buttons,
-  // icon) is checked where the program hands it to the system.
-  std::wstring AnswerMessageBox(
-      const wchar_t* title, const std::function<void()>& whileShown = [] {}) const {
-    Window box;
-    std::wstring text;
-    WaitUntil([&] {
-      for (const Window& shown : Windows("#32770")) box = shown, text = shown.Child(0xFFFF).Text();
-      return !text.empty() || !Running();
-    });
-    EXPECT_TRUE(box.Exists()) << "no message box";
-    EXPECT_EQ(box.Text(), title);
-    whileShown();
-    EXPECT_TRUE(box.Child(IDOK).Click());
-    EXPECT_TRUE(WaitUntil([&] { return !box.Exists(); }));
-    return text;
   }
 
  private:
