@@ -15,12 +15,11 @@ constexpr std::string_view RefusalTitle = "Désolé";
 
 }  // namespace
 
-void SwitchDisplayMode(DisplaySettings& display, Toolkit& toolkit, std::int32_t width,
-                       std::int32_t height, std::int32_t depth, std::optional<int> otherScreen) {
+void SwitchDisplayMode(DisplaySettings& display, Toolkit& toolkit, std::optional<int> otherScreen,
+                       std::int32_t width, std::int32_t height, std::int32_t depth) {
   if (!std::in_range<std::int16_t>(depth)) return;
-  const auto bits = static_cast<std::int16_t>(depth);
-  const SwitchAnswer answer = otherScreen ? display.SwitchScreen(*otherScreen, width, height, bits)
-                                          : display.Switch(width, height, bits);
+  const SwitchAnswer answer =
+      display.Switch(otherScreen, width, height, static_cast<std::int16_t>(depth));
   switch (answer) {
     case SwitchAnswer::Switched:
       break;  // stored and told to every window by the switch itself

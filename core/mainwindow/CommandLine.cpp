@@ -1,6 +1,8 @@
 #include "core/mainwindow/CommandLine.h"
 
+#include <charconv>
 #include <string>
+#include <system_error>
 
 #include "core/toolkit/Utf8.h"
 
@@ -41,19 +43,24 @@ bool IsDigit(char32_t c) {
 
 // The digits after "@" in "4@2F", taken out of the tail ("4F"), whose suffix
 // then reads as ever; nothing taken without "@" and a digit there.
-std::optional<std::string> TakeScreenNumber(std::u32string& tail) {
+std::optional<NamedScreen> TakeScreen(std::u32string& tail) {
   constexpr std::size_t ScreenMark = 1;  // right after the button's digit
   if (tail.size() <= ScreenMark + 1 || tail[ScreenMark] != U'@' || !IsDigit(tail[ScreenMark + 1])) {
     return std::nullopt;
   }
   std::size_t end = ScreenMark + 1;
-  std::string number;
+  NamedScreen screen;
   for (; end < tail.size() && IsDigit(tail[end]); ++end) {
-    if (number == "0") number.clear();  // leading zeros say nothing
-    number += static_cast<char>(tail[end]);
+    if (screen.digits == "0") screen.digits.clear();  // leading zeros say nothing
+    screen.digits += static_cast<char>(tail[end]);
   }
   tail.erase(ScreenMark, end - ScreenMark);
-  return number;
+  int number = 0;
+  const char* const first = screen.digits.data();
+  if (std::from_chars(first, first + screen.digits.size(), number).ec == std::errc{}) {
+    screen.number = number;
+  }
+  return screen;
 }
 
 char32_t UpperAscii(char32_t c) {
@@ -91,7 +98,7 @@ std::optional<CommandLineRequest> ParseCommandLine(std::string_view commandLine)
   if (tail.empty() || !IsDigit(tail.front())) return request;
 
   request.buttonIndex = static_cast<int>(tail.front() - U'0');
-  request.screenNumber = TakeScreenNumber(tail);
+  request.screen = TakeScreen(tail);
   request.after = AfterSwitchFor(SuffixOf(tail));
   return request;
 }

@@ -12,14 +12,22 @@ namespace ilvorande {
 // What follows the switch.
 enum class AfterSwitch { ShowNormal, ShowMinimized, End, LeaveState };
 
+// The screen named by "@" and digits right after the button's digit.
+struct NamedScreen {
+  // None when the digits are beyond an int: no screen has such a number.
+  std::optional<int> number;
+  // In decimal without leading zeros, however long.
+  std::string digits;
+  friend bool operator==(const NamedScreen&, const NamedScreen&) = default;
+};
+
 struct CommandLineRequest {
   // Help shown first because the text holds neither "/" nor "\".
   bool helpForMissingMarker = false;
   // The mode button to press; without one, the help is shown (again).
   std::optional<int> buttonIndex;
-  // The screen named by "@" and digits right after the button's digit, in
-  // decimal without leading zeros, however long; none: the primary.
-  std::optional<std::string> screenNumber;
+  // None: the primary.
+  std::optional<NamedScreen> screen;
   AfterSwitch after = AfterSwitch::LeaveState;
 };
 

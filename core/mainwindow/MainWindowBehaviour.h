@@ -1,4 +1,4 @@
-// The main window's behaviour: start-up, the screen chooser, the mode
+// The main window's responses: start-up, the screen chooser, the mode
 // buttons, restore, the shortcut option and the window commands.
 #pragma once
 
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/display/DisplaySettings.h"
+#include "core/display/ScreenSwitcher.h"
 #include "core/mainwindow/MainWindowView.h"
 #include "core/toolkit/Shell.h"
 #include "core/toolkit/Toolkit.h"
@@ -17,7 +18,9 @@ class MainWindowBehaviour {
  public:
   MainWindowBehaviour(MainWindowView& view, DisplaySettings& display, Toolkit& toolkit,
                       Shell& shell)
-      : view_(view), display_(display), toolkit_(toolkit), shell_(shell) {}
+      : view_(view), toolkit_(toolkit), shell_(shell), switcher_(display, toolkit) {}
+  MainWindowBehaviour(const MainWindowBehaviour&) = delete;
+  MainWindowBehaviour& operator=(const MainWindowBehaviour&) = delete;
 
   // Before the window first shows: the command line, then the screens and
   // the mode in force. Never returns when the command line ends the program.
@@ -43,60 +46,38 @@ class MainWindowBehaviour {
   // asked for as often as wanted.
   void DesktopChanged();
 
- private:
-  // A screen as the behaviour remembers it: by its number, or the primary by
-  // UnnumberedPrimary until its number is known.
-  using ScreenKey = int;
-  struct ScreenMemory {
-    ScreenKey screen;
-    ScreenSize modeBeforeFirstSwitch;
-    bool switched = false;
-  };
-  enum class ScreensRead { Same, Changed, ChosenGone };
+  // The switches and the screens that the window acts on, for a second way
+  // into them (the notification area's menu): what it does there shows in
+  // the window too.
+  ScreenSwitcher& Switcher() { return switcher_; }
 
-  void RunCommandLine();
-  bool ChooseNamedScreen(const std::string& number);
-  ScreensRead ReadScreens();
-  ScreensRead TakeScreens(std::vector<AttachedScreen> screens);
-  void LearnPrimary(int number);
-  void SwitchToButtonMode(ScreenKey screen, int index);
-  void SwitchScreenTo(ScreenKey screen, std::int32_t width, std::int32_t height);
-  void RestoreScreen(ScreenKey screen);
+ private:
+  // Tells the window of every change of the screens, whoever made it.
+  class ScreensShown final : public ScreensObserver {
+   public:
+    explicit ScreensShown(MainWindowBehaviour& window) : window_(window) {}
+    void ScreensChanged(ScreensChange change) override;
+
+   private:
+    MainWindowBehaviour& window_;
+  };
+
+  // The chooser as the screens are, left alone when it already shows them.
+  void ShowChooser();
   void ShowModeInForce();
   void ShowRestore();
   void PutChosenSizeInBoxes();
-  void ShowHelp();
   void LabelPresetButtons(bool makeShortcuts);
 
-  const AttachedScreen* Find(ScreenKey screen) const;
-  // The screen of that key when it is attached and not the primary.
-  const AttachedScreen* OtherScreen(ScreenKey screen) const;
-  ScreenKey ChosenKey() const;
-  ScreenKey PrimaryKey() const;
-  // The primary's key as it is now, also for a key taken before its number was known.
-  ScreenKey Resolved(ScreenKey screen) const;
-  ScreenSize SizeOf(ScreenKey screen);
-  // Nothing before the screen's first press.
-  ScreenMemory* MemoryOf(ScreenKey screen);
-
   MainWindowView& view_;
-  DisplaySettings& display_;
   Toolkit& toolkit_;
   Shell& shell_;
-  // The screens while two or more are attached; empty with one, the primary.
-  std::vector<AttachedScreen> screens_;
-  // The chosen screen's number; none: the primary.
-  std::optional<int> chosen_;
-  // Known once the screens were enumerated.
-  std::optional<int> primaryNumber_;
-  // Each screen's mode before its first switch of the run, for "Restaurer".
-  std::vector<ScreenMemory> memory_;
-  bool loaded_ = false;
-  // Switches whose waiting messages are being processed: a click handled
-  // meanwhile runs inside them.
-  int switchesUnderWay_ = 0;
-  std::optional<ScreenKey> restoreUnderWay_;
-  std::optional<ScreenKey> restoreWaiting_;
+  ScreenSwitcher switcher_;
+  // Made by Load: the window hears of the screens from start-up on.
+  std::optional<ScreensShown> screensShown_;
+  // What the chooser shows.
+  int shownListChanges_ = 0;
+  int shownEntry_ = 0;
 };
 
 }  // namespace ilvorande

@@ -2,18 +2,12 @@
 // are UTF-8; the Win32 implementation converts at its edge.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/toolkit/SystemValues.h"
 
 namespace ilvorande {
-
-struct ScreenSize {
-  std::int32_t width;
-  std::int32_t height;
-};
 
 struct AppVersion {
   int major;
@@ -37,8 +31,6 @@ class Toolkit {
   virtual AppVersion Version() = 0;
   // The user's decimal separator (one or more characters).
   virtual std::string DecimalSeparator() = 0;
-  // The primary screen in real pixels, whatever the scale.
-  virtual ScreenSize Screen() = 0;
   // Dispatches every waiting message of the program's windows, then returns.
   // The caller is re-entered from here: a click that was waiting runs its
   // handler to its end, and a close may destroy the window, before this

@@ -2,9 +2,9 @@
 // system's answers and reads back what the program asked of it.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -19,7 +19,7 @@ namespace ilvorande::testing {
 struct ModeRequest {
   std::int32_t width, height;
   std::int16_t depth;
-  int screen = 1;
+  std::optional<int> otherScreen = std::nullopt;  // none: the primary
   bool operator==(const ModeRequest&) const = default;
 };
 
@@ -44,15 +44,11 @@ struct OpenedAddress {
 
 class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
  public:
-  // The display: the primary's size and depth, and with two screens or
-  // more, all of them (the primary's size and depth are read from above);
-  // with none listed, the primary alone is screen 1.
-  ScreenSize screen{1600, 1200};
-  std::int32_t depth = 32;
-  std::vector<AttachedScreen> screens;
-  std::deque<SwitchAnswer> answers;         // Switched once none is left
-  std::vector<ModeRequest> switches;        // of the primary
-  std::vector<ModeRequest> screenSwitches;  // of the others
+  // The display: every screen attached, one of them primary. A switched
+  // screen takes its new mode once the switch's messages are processed.
+  std::vector<AttachedScreen> screens{{1, true, 1600, 1200, 32}};
+  std::deque<SwitchAnswer> answers;  // Switched once none is left
+  std::vector<ModeRequest> switches;
   int enumerations = 0;
   int restarts = 0;
 
@@ -75,31 +71,18 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   std::vector<ShellLink> links;
   std::vector<OpenedAddress> opened;
 
-  std::int32_t CurrentDepth() override { return depth; }
-  SwitchAnswer Switch(std::int32_t width, std::int32_t height, std::int16_t bits) override {
-    switches.push_back({width, height, bits});
-    const SwitchAnswer answer = Next(answers, SwitchAnswer::Switched);
-    // The metrics follow once the change's messages have been processed.
-    if (answer == SwitchAnswer::Switched) pendingScreen_ = ScreenSize{width, height};
-    return answer;
-  }
-  int AttachedScreenCount() override {
-    return screens.empty() ? 1 : static_cast<int>(screens.size());
-  }
+  ScreenSize PrimarySize() override { return {Primary().width, Primary().height}; }
+  std::int32_t PrimaryDepth() override { return Primary().depth; }
+  int AttachedScreenCount() override { return static_cast<int>(screens.size()); }
   std::vector<AttachedScreen> AttachedScreens() override {
     ++enumerations;
-    if (screens.empty()) return {{1, true, screen.width, screen.height, depth}};
-    std::vector<AttachedScreen> attached = screens;
-    for (auto& primary : attached) {
-      if (primary.primary) primary = {primary.number, true, screen.width, screen.height, depth};
-    }
-    return attached;
+    return screens;
   }
-  SwitchAnswer SwitchScreen(int number, std::int32_t width, std::int32_t height,
-                            std::int16_t bits) override {
-    screenSwitches.push_back({width, height, bits, number});
+  SwitchAnswer Switch(std::optional<int> otherScreen, std::int32_t width, std::int32_t height,
+                      std::int16_t bits) override {
+    switches.push_back({width, height, bits, otherScreen});
     const SwitchAnswer answer = Next(answers, SwitchAnswer::Switched);
-    if (answer == SwitchAnswer::Switched) pendingScreens_[number] = ScreenSize{width, height};
+    if (answer == SwitchAnswer::Switched) pending_.push_back({otherScreen, {width, height}});
     return answer;
   }
   void RequestRestart() override { ++restarts; }
@@ -114,12 +97,12 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   std::string AppBaseName() override { return appBaseName; }
   AppVersion Version() override { return version; }
   std::string DecimalSeparator() override { return decimalSeparator; }
-  ScreenSize Screen() override { return screen; }
   void ProcessWaitingMessages() override {
-    if (pendingScreen_) screen = *std::exchange(pendingScreen_, std::nullopt);
-    for (const auto& [number, size] : std::exchange(pendingScreens_, {})) {
-      for (auto& other : screens) {
-        if (other.number == number) other.width = size.width, other.height = size.height;
+    for (const auto& [otherScreen, size] : std::exchange(pending_, {})) {
+      for (auto& screen : screens) {
+        if (otherScreen ? screen.number == *otherScreen : screen.primary) {
+          screen.width = size.width, screen.height = size.height;
+        }
       }
     }
     for (auto waiting = std::exchange(waitingInput, {}); auto& input : waiting) input();
@@ -155,8 +138,9 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
     return answer;
   }
 
-  std::optional<ScreenSize> pendingScreen_;
-  std::map<int, ScreenSize> pendingScreens_;
+  AttachedScreen& Primary() { return *std::ranges::find(screens, true, &AttachedScreen::primary); }
+
+  std::vector<std::pair<std::optional<int>, ScreenSize>> pending_;
 };
 
 }  // namespace ilvorande::testing

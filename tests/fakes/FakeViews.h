@@ -21,6 +21,7 @@ class FakeMainView : public MainWindowView {
   // The chooser's entries while it shows, and the one chosen.
   std::optional<std::vector<std::string>> chooser;
   int chosenEntry = -1;
+  int chooserShows = 0;  // each one rebuilds the list
   bool optionTicked = false;
   std::optional<bool> minimized;
   bool closed = false;
@@ -34,6 +35,7 @@ class FakeMainView : public MainWindowView {
   void ShowScreenChooser(const std::vector<std::string>& entries, int chosen) override {
     chooser = entries;
     chosenEntry = chosen;
+    ++chooserShows;
   }
   void HideScreenChooser() override { chooser.reset(); }
   bool MakesShortcuts() override { return optionTicked; }

@@ -99,12 +99,12 @@ void CheckStartUp(const Input& input) {
   const bool goesOn = h.Load();
 
   Require(system.messages.size() <= 2);
-  Require(system.switches.size() + system.screenSwitches.size() <= 1);
+  Require(system.switches.size() <= 1);
   const bool pressed = view.enabled.contains(MainControl::RestoreButton);
   const bool missingScreen =
       !system.messages.empty() && system.messages.back().text.ends_with(" n'est pas branché.");
   if (input.fields[0].empty()) Require(system.messages.empty() && !pressed);
-  if (!pressed) Require(system.switches.empty() && system.screenSwitches.empty());
+  if (!pressed) Require(system.switches.empty());
   if (!pressed && !missingScreen) Require(goesOn && !view.minimized);
   Require(goesOn == system.exitCodes.empty() && goesOn != view.closed);
   if (goesOn) Require(!view.texts[MainControl::ModeInForce].empty());

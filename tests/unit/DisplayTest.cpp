@@ -65,7 +65,7 @@ TEST(ModeSwitch, ActsOnTheSystemsAnswer) {
     FakeSystem system;
     if (c.answer) system.answers.push_back(*c.answer);
     system.messageAnswers.push_back(c.userAnswer);
-    SwitchDisplayMode(system, system, width, c.height, c.depth);
+    SwitchDisplayMode(system, system, std::nullopt, width, c.height, c.depth);
     const ModeRequest asked{width, c.height, static_cast<std::int16_t>(c.depth)};
     EXPECT_EQ(system.switches, c.answer ? std::vector{asked} : std::vector<ModeRequest>{});
     EXPECT_EQ(system.restarts, c.restarts);

@@ -36,11 +36,11 @@ TEST(CommandHelp, ExplainsEveryPresetLargestFirst) {
 
 // With two screens or more, one line more before the example.
 TEST(CommandHelp, TellsHowToChooseAScreenOnlyWhenThereAreSeveral) {
-  std::string expected = CommandHelpText();
-  expected.insert(expected.find("Exemple:"),
-                  "Ajoutez @2 derrière le chiffre pour que le programme change l'écran 2 : "
-                  "/4@2F\r\n");
-  EXPECT_EQ(CommandHelpText(true), expected);
+  const std::string text = CommandHelpText(true);
+  EXPECT_NE(text.find("tâches\r\nAjoutez F pour que le programme s'arrête de lui même.\r\n"
+                      "Ajoutez @2 derrière le chiffre pour que le programme change l'écran 2 : "
+                      "/4@2F\r\nExemple: "),
+            std::string::npos);
 }
 
 struct AboutHarness {

@@ -12,32 +12,28 @@ namespace {
 
 struct Harness : MainHarness {
   std::string Text(MainControl control) { return view.texts[control]; }
+  std::string Boxes() { return Text(MainControl::WidthBox) + " " + Text(MainControl::HeightBox); }
   bool RestoreEnabled() const { return view.enabled.contains(MainControl::RestoreButton); }
   auto HelpsShown() const {
     return std::ranges::count(system.messages, "Ilvorande", &ShownMessage::title);
   }
 };
 
+// Each switch at the screen's depth then, and "Restaurer" as often as pressed.
 TEST(ModeButtons, ShowTheNewModeAndOfferToRestoreTheFirstOne) {
   Harness h;
-  h.system.depth = 16;
+  h.system.screens[0].depth = 16;
   h.Load();
+  EXPECT_FALSE(h.RestoreEnabled());
   h.behaviour.ModeButtonClicked(5);
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "800 X 600");
   EXPECT_TRUE(h.RestoreEnabled());
-  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
-
-  h.behaviour.ModeButtonClicked(4);
-  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
-  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
-
-  h.system.depth = 24;
+  h.system.screens[0].depth = 24;
   for (int press = 0; press < 2; ++press) h.behaviour.RestoreClicked();
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1600 X 1200");
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
   EXPECT_EQ(h.system.switches,
-            (std::vector<ModeRequest>{
-                {800, 600, 16}, {1024, 768, 16}, {1600, 1200, 24}, {1600, 1200, 24}}));
+            (std::vector<ModeRequest>{{800, 600, 16}, {1600, 1200, 24}, {1600, 1200, 24}}));
 }
 
 // Clicks and Ctrl+Z handled while a switch's waiting messages are processed.
@@ -53,6 +49,10 @@ TEST(ModeButtons, InputWhileASwitchFinishesRunsInsideItAndRestoreWaitsForIt) {
       {"pressed three times, it acts once", {-1, -1, -1}, false, {to800, back}},
       {"another button's switch runs to its end first", {4}, false, {to800, to1024}},
       {"Ctrl+Z while restoring is that restore", {-1}, true, {to800, back}},
+      {"after a switch made while restoring, a new one",
+       {4, -1},
+       true,
+       {to800, back, to1024, back}},
       {"before any switch, nothing", {-1}, true, {}},
   };
   for (const auto& c : cases) {
@@ -122,7 +122,8 @@ TEST(ShortcutOption, TickedTheButtonsWriteLinksInsteadOfSwitching) {
   EXPECT_FALSE(h.RestoreEnabled());
 
   // The mode saved by the first press, before any switch, is what restore offers.
-  h.system.screen = {800, 600};
+  h.system.screens[0].width = 800;
+  h.system.screens[0].height = 600;
   h.view.optionTicked = false;
   h.behaviour.ShortcutOptionChanged();
   EXPECT_EQ(h.Text(ModeButton(4)), "1024 x 768");
@@ -130,23 +131,19 @@ TEST(ShortcutOption, TickedTheButtonsWriteLinksInsteadOfSwitching) {
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
 }
 
-struct CommandLineCase {
-  const char* commandLine;
-  int helps;
-  std::optional<ModeRequest> request;
-  std::optional<bool> minimized;  // none: the state is left alone
-  bool ends;
-};
-
 TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
   const ModeRequest to1024{1024, 768, 32};
-  const CommandLineCase cases[] = {
+  const struct {
+    const char* commandLine;
+    int helps;
+    std::optional<ModeRequest> request;
+    std::optional<bool> minimized;  // none: the state is left alone
+    bool ends;
+  } cases[] = {
       {"", 0, std::nullopt, std::nullopt, false},
       {"/4", 0, to1024, false, false},
       {"/4M", 0, to1024, true, false},
       {"/4F", 0, to1024, std::nullopt, true},
-      {"/4F'", 0, to1024, std::nullopt, false},
-      {"/10", 0, ModeRequest{1400, 1050, 32}, false, false},
       {"4F", 1, to1024, std::nullopt, true},
       {"/M", 1, std::nullopt, std::nullopt, false},
       {"abc", 2, std::nullopt, std::nullopt, false},
@@ -166,6 +163,7 @@ TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
     EXPECT_EQ(goesOn, !c.ends);
     EXPECT_EQ(h.view.closed, c.ends);
     EXPECT_EQ(h.system.exitCodes, c.ends ? std::vector<int>{0} : std::vector<int>{});
+    EXPECT_EQ(h.system.enumerations, 0) << "one screen: never enumerated";
     // Nothing of start-up runs after the end; else the boxes and the mode in
     // force show the mode switched to, and restore the one before it.
     const ModeRequest shown = c.request.value_or(ModeRequest{1600, 1200, 32});
@@ -180,7 +178,9 @@ TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
 }
 
 // Screen 1 primary at 1600 x 1200 in 32 bits, screen 2 at 1024 x 768 in 16.
-const std::vector<AttachedScreen> TwoScreens{{1, true, 1600, 1200, 32}, {2, false, 1024, 768, 16}};
+const AttachedScreen Primary{1, true, 1600, 1200, 32};
+const AttachedScreen Second{2, false, 1024, 768, 16};
+const std::vector<AttachedScreen> TwoScreens{Primary, Second};
 const std::vector<std::string> TwoEntries{"Écran 1 : 1600 x 1200 (principal)",
                                           "Écran 2 : 1024 x 768"};
 
@@ -192,18 +192,20 @@ TEST(Screens, EverythingActsOnTheChosenScreenWhichKeepsItsOwnRestore) {
   EXPECT_EQ(h.view.chosenEntry, 0);
 
   h.behaviour.ScreenChosen(1);
-  EXPECT_EQ(h.Text(MainControl::WidthBox) + " " + h.Text(MainControl::HeightBox), "1024 768");
+  EXPECT_EQ(h.view.chooserShows, 1) << "the list the user chose in is left alone";
+  EXPECT_EQ(h.Boxes(), "1024 768");
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
   // Ctrl+Z as screen 2 changes restores screen 2 once its switch ends.
   h.system.waitingInput.push_back([&] { h.behaviour.RestoreClicked(); });
   h.behaviour.ModeButtonClicked(5);
   h.behaviour.ModeButtonClicked(5);
-  EXPECT_EQ(h.system.screenSwitches,
+  EXPECT_EQ(h.system.switches,
             (std::vector<ModeRequest>{{800, 600, 16, 2}, {1024, 768, 16, 2}, {800, 600, 16, 2}}));
-  EXPECT_TRUE(h.system.switches.empty());
   EXPECT_EQ(h.view.chooser, (std::vector<std::string>{TwoEntries[0], "Écran 2 : 800 x 600"}));
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "800 X 600");
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1024 x 768");
+  h.behaviour.HelpClicked();
+  EXPECT_NE(h.system.messages.back().text.find("/4@2F"), std::string::npos);
 
   // The primary has not been switched: nothing to restore there.
   h.behaviour.ScreenChosen(0);
@@ -212,7 +214,7 @@ TEST(Screens, EverythingActsOnTheChosenScreenWhichKeepsItsOwnRestore) {
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1600 X 1200");
   h.system.answers.push_back(SwitchAnswer::Refused);
   h.behaviour.ModeButtonClicked(4);
-  EXPECT_EQ(h.system.switches, (std::vector<ModeRequest>{{1024, 768, 32}}));
+  EXPECT_EQ(h.system.switches.back(), (ModeRequest{1024, 768, 32}));
   EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
 
   // Shortcuts name the screen they switch, except the primary's.
@@ -226,96 +228,166 @@ TEST(Screens, EverythingActsOnTheChosenScreenWhichKeepsItsOwnRestore) {
             "C:\\Users\\Zoë\\Desktop\\Ilvorande en 1024 x 768 sur l'écran 2.lnk");
   EXPECT_EQ(h.system.links[1].arguments, "/4@2F");
 
-  h.view.optionTicked = false;
-  h.behaviour.RestoreClicked();
-  EXPECT_EQ(h.system.screenSwitches.back(), (ModeRequest{1024, 768, 16, 2}));
+  // A second caller (the notification area's menu) switches as the buttons
+  // do with the option cleared, never writing a link, and the window follows.
+  ScreenSwitcher& menu = h.behaviour.Switcher();
+  menu.RestoreChosen();
+  EXPECT_EQ(h.system.switches.back(), (ModeRequest{1024, 768, 16, 2}));
   EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
+  menu.Choose(0);
+  EXPECT_EQ(h.view.chosenEntry, 0);
+  menu.SwitchChosenToPreset(6);
+  EXPECT_EQ(h.system.switches.back(), (ModeRequest{640, 480, 32}));
+  EXPECT_EQ(h.system.links.size(), 2u);
+  EXPECT_EQ(menu.Entries(),
+            (std::vector<std::string>{"Écran 1 : 640 x 480 (principal)", "Écran 2 : 1024 x 768"}));
+  EXPECT_EQ(menu.ChosenEntry(), 0);
+  EXPECT_EQ(menu.ModeInForce(), (ScreenSize{640, 480}));
+  EXPECT_EQ(menu.RestoreCaption(), "Restaurer à 1600 x 1200");
+  EXPECT_EQ(h.view.chooser, menu.Entries());
+  EXPECT_EQ(h.Text(MainControl::ModeInForce), "640 X 480");
 }
 
-TEST(Screens, TheChooserFollowsScreensAttachedAndDetached) {
-  Harness h;
-  h.Load();
-  h.behaviour.ModeButtonClicked(5);
-  h.behaviour.DesktopChanged();
-  EXPECT_EQ(h.system.enumerations, 0) << "one screen: never enumerated";
-  EXPECT_FALSE(h.view.chooser);
+// A change of the desktop, read on a tick of the window's timer: the typed
+// sizes stay unless another screen is chosen now, and a second reading that
+// finds the same screens changes nothing in the window.
+TEST(Screens, TheWindowShowsWhatTheScreensAreNotOnlyHowMany) {
+  const std::vector<AttachedScreen> one{Primary}, oneAt1024{{1, true, 1024, 768, 32}},
+      second1280{Primary, {2, false, 1280, 1024, 16}},
+      swapped{{1, false, 1600, 1200, 32}, {2, true, 1024, 768, 16}},
+      three{Primary, Second, {3, false, 800, 600, 8}};
+  const std::vector<std::string> none, entries1280{TwoEntries[0], "Écran 2 : 1280 x 1024"},
+      entriesSwapped{"Écran 1 : 1600 x 1200", "Écran 2 : 1024 x 768 (principal)"};
+  const ModeRequest primary640{640, 480, 32}, second640{640, 480, 16, 2},
+      primary640At16{640, 480, 16};
+  const struct {
+    std::vector<AttachedScreen> before, after;
+    int chosen;                        // the entry chosen before; -1: none, as at start
+    std::vector<std::string> entries;  // none: no chooser
+    int chosenEntry;
+    const char* boxes;  // the typed sizes are "123 45"
+    const char* modeInForce;
+    ModeRequest preset6;  // what the 640 x 480 button then switches
+  } cases[] = {
+      // One screen, switched by another program.
+      {one, oneAt1024, -1, none, -1, "123 45", "1024 X 768", primary640},
+      // Screen 2 detached and attached again at another size between two readings.
+      {TwoScreens, second1280, 1, entries1280, 1, "123 45", "1280 X 1024", second640},
+      // Another screen made primary.
+      {TwoScreens, swapped, -1, entriesSwapped, 1, "1024 768", "1024 X 768", primary640At16},
+      // Three screens, the chosen one unplugged.
+      {three, TwoScreens, 2, TwoEntries, 0, "1600 1200", "1600 X 1200", primary640},
+      // A second screen attached for the first time.
+      {one, TwoScreens, -1, TwoEntries, 0, "123 45", "1600 X 1200", primary640},
+      // Two screens, the chosen one unplugged.
+      {TwoScreens, one, 1, none, -1, "1600 1200", "1600 X 1200", primary640},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    Harness h;
+    h.system.screens = c.before;
+    h.Load();
+    if (c.chosen >= 0) h.behaviour.ScreenChosen(c.chosen);
+    h.view.texts[MainControl::WidthBox] = "123";
+    h.view.texts[MainControl::HeightBox] = "45";
+    h.system.screens = c.after;
+    h.behaviour.DesktopChanged();
+    EXPECT_EQ(h.view.chooser.value_or(none), c.entries);
+    EXPECT_EQ(h.view.chooser ? h.view.chosenEntry : -1, c.chosenEntry);
+    EXPECT_EQ(h.Boxes(), c.boxes);
+    EXPECT_EQ(h.Text(MainControl::ModeInForce), c.modeInForce);
+    EXPECT_EQ(h.system.enumerations == 0, c.before.size() == 1 && c.after.size() == 1);
 
-  h.system.screens = TwoScreens;
-  h.behaviour.DesktopChanged();
-  EXPECT_EQ(h.view.chooser,
-            (std::vector<std::string>{"Écran 1 : 800 x 600 (principal)", TwoEntries[1]}));
-  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
-  h.behaviour.HelpClicked();
-  EXPECT_NE(h.system.messages.back().text.find("/4@2F"), std::string::npos);
-  h.behaviour.ScreenChosen(1);
-  h.behaviour.ModeButtonClicked(6);
+    h.view.texts[MainControl::WidthBox] = "7";
+    h.behaviour.DesktopChanged();
+    EXPECT_EQ(h.Text(MainControl::WidthBox), "7");
 
-  // Screen 2 goes while chosen: the primary is chosen, as at start-up.
-  h.system.screens.clear();
-  h.behaviour.DesktopChanged();
-  EXPECT_FALSE(h.view.chooser);
-  EXPECT_EQ(h.Text(MainControl::WidthBox) + " " + h.Text(MainControl::HeightBox), "800 600");
-  EXPECT_EQ(h.Text(MainControl::ModeInForce), "800 X 600");
-  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
-  h.behaviour.HelpClicked();
-  EXPECT_EQ(h.system.messages.back().text.find("@"), std::string::npos);
+    h.behaviour.ModeButtonClicked(6);
+    EXPECT_EQ(h.system.switches, std::vector{c.preset6});
+  }
+}
 
-  // Back at another mode, it keeps the mode saved for it in this run.
-  h.system.screens = {TwoScreens[0], {2, false, 1280, 1024, 16}};
-  h.behaviour.DesktopChanged();
-  EXPECT_EQ(h.view.chosenEntry, 0);
-  h.behaviour.ScreenChosen(1);
-  EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1024 x 768");
-  // Nothing changed, nothing shown anew: the typing stays.
-  h.view.texts[MainControl::WidthBox] = "123";
-  h.behaviour.DesktopChanged();
-  EXPECT_EQ(h.Text(MainControl::WidthBox), "123");
+// Ctrl+Z pressed while a switch of screen 2 finishes, then screen 2
+// unplugged before the restore can act: nothing more is switched, the
+// primary least of all (its own switch is there to be restored).
+TEST(Screens, ARestoreWaitingForAScreenThatWentDoesNothing) {
+  const struct {
+    const char* name;
+    bool timerTicks;  // the window reads the desktop before the switch ends
+  } cases[] = {{"seen once the switch ends", false}, {"seen by the window's timer", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Harness h;
+    h.system.screens = TwoScreens;
+    h.Load();
+    h.behaviour.ModeButtonClicked(5);
+    h.behaviour.ScreenChosen(1);
+    h.system.waitingInput.push_back([&] { h.behaviour.RestoreClicked(); });
+    h.system.waitingInput.push_back([&] {
+      h.system.screens = {h.system.screens[0]};
+      if (c.timerTicks) h.behaviour.DesktopChanged();
+    });
+    h.behaviour.ModeButtonClicked(5);
+    EXPECT_EQ(h.system.switches, (std::vector<ModeRequest>{{800, 600, 32}, {800, 600, 16, 2}}));
+    EXPECT_FALSE(h.view.chooser);
+    EXPECT_EQ(h.Text(MainControl::ModeInForce), "800 X 600");
+    EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1600 x 1200");
+  }
 }
 
 TEST(Screens, TheCommandLineSwitchesTheScreenItNames) {
   const ModeRequest primaryTo1024{1024, 768, 32};
-  const ModeRequest screen2To1024{1024, 768, 16, 2};
-  const auto missing = [](const char* number) {
-    return std::vector<ShownMessage>{{std::string("L'écran ") + number + " n'est pas branché.",
-                                      MessageStyle::OkWithStopIcon, "Désolé"}};
+  const auto missing = [](const std::string& number) {
+    return std::vector<ShownMessage>{
+        {"L'écran " + number + " n'est pas branché.", MessageStyle::OkWithStopIcon, "Désolé"}};
   };
+  const std::vector<AttachedScreen> secondPrimary{{1, false, 1024, 768, 16},
+                                                  {2, true, 1600, 1200, 32}};
+  const std::vector<AttachedScreen> aloneAsSecond{{2, true, 1600, 1200, 32}};
   const struct {
-    const char* commandLine;
-    bool oneScreen;
+    std::string commandLine;
+    std::vector<AttachedScreen> screens;
     std::vector<ModeRequest> switches;
-    std::vector<ModeRequest> screenSwitches;
     std::vector<ShownMessage> messages;
     std::optional<bool> minimized;
     bool ends;
     int chosenEntry;  // -1: no chooser
   } cases[] = {
-      {"/4@2F", false, {}, {screen2To1024}, {}, std::nullopt, true, 1},
-      {"/4@1F", false, {primaryTo1024}, {}, {}, std::nullopt, true, 0},
-      {"/8@2", false, {}, {}, {}, false, false, 1},
-      {"/6@2", false, {}, {{640, 480, 16, 2}}, {}, false, false, 1},
-      {"/4F", false, {primaryTo1024}, {}, {}, std::nullopt, true, -1},
-      {"/4@9F", false, {}, {}, missing("9"), std::nullopt, true, -1},
-      {"/4@0M", false, {}, {}, missing("0"), true, false, 0},
-      {"/4@1", true, {primaryTo1024}, {}, {}, false, false, -1},
-      {"/4@2", true, {}, {}, missing("2"), false, false, -1},
+      {"/4@2F", TwoScreens, {{1024, 768, 16, 2}}, {}, std::nullopt, true, 1},
+      {"/4@1F", TwoScreens, {primaryTo1024}, {}, std::nullopt, true, 0},
+      {"/8@2", TwoScreens, {}, {}, false, false, 1},
+      {"/6@2", TwoScreens, {{640, 480, 16, 2}}, {}, false, false, 1},
+      {"/4F", TwoScreens, {primaryTo1024}, {}, std::nullopt, true, -1},
+      {"/4@9F", TwoScreens, {}, missing("9"), std::nullopt, true, -1},
+      {"/4@0M", TwoScreens, {}, missing("0"), true, false, 0},
+      {"/4@1", {Primary}, {primaryTo1024}, {}, false, false, -1},
+      {"/4@2", {Primary}, {}, missing("2"), false, false, -1},
+      // The primary is another screen than 1.
+      {"/4@2F", secondPrimary, {primaryTo1024}, {}, std::nullopt, true, 1},
+      {"/4@1", secondPrimary, {{1024, 768, 16, 1}}, {}, false, false, 0},
+      {"/4@2", aloneAsSecond, {primaryTo1024}, {}, false, false, -1},
+      {"/4@1", aloneAsSecond, {}, missing("1"), false, false, -1},
+      // A number a person can read, in a message box that fits the screen.
+      {"/5@999999999999", TwoScreens, {}, missing("999999999999"), false, false, 0},
+      {"/5@" + std::string(13, '9'), TwoScreens, {}, missing("9999…9999"), false, false, 0},
+      {"/5@" + std::string(3000, '9'), TwoScreens, {}, missing("9999…9999"), false, false, 0},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.commandLine);
+    SCOPED_TRACE(c.commandLine.substr(0, 20));
     Harness h;
-    if (!c.oneScreen) h.system.screens = TwoScreens;
+    h.system.screens = c.screens;
     h.system.commandLine = c.commandLine;
     const bool goesOn = h.Load();
     EXPECT_EQ(h.system.switches, c.switches);
-    EXPECT_EQ(h.system.screenSwitches, c.screenSwitches);
     EXPECT_EQ(h.system.messages, c.messages);
     EXPECT_EQ(h.view.minimized, c.minimized);
     EXPECT_EQ(goesOn, !c.ends);
     EXPECT_EQ(h.view.chooser ? h.view.chosenEntry : -1, c.chosenEntry);
     // Without "@" the screens are never enumerated.
-    EXPECT_EQ(h.system.enumerations == 0, !std::strchr(c.commandLine, '@'));
+    EXPECT_EQ(h.system.enumerations == 0, c.commandLine.find('@') == std::string::npos);
     // Screen 2 switched, and chosen with its own size and restore.
-    if (goesOn && !c.screenSwitches.empty()) {
-      EXPECT_EQ(h.Text(MainControl::WidthBox), "640");
+    if (goesOn && c.commandLine == "/6@2") {
+      EXPECT_EQ(h.Boxes(), "640 480");
       EXPECT_EQ(h.Text(MainControl::ModeInForce), "640 X 480");
       EXPECT_EQ(h.Text(MainControl::RestoreButton), "Restaurer à 1024 x 768");
     }

@@ -59,12 +59,15 @@ TEST(ArgumentPart, SplitsOffTheProgramsPathAndOneBlank) {
 // suffix is read from what follows them, as without.
 TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
   using enum AfterSwitch;
-  const std::optional<std::string> primary;
+  const std::optional<NamedScreen> primary;
+  const auto screen = [](std::optional<int> number, std::string digits) {
+    return std::optional(NamedScreen{number, std::move(digits)});
+  };
   const struct {
     const char* text;
     bool helpForMissingMarker;
     std::optional<int> buttonIndex;
-    std::optional<std::string> screen;
+    std::optional<NamedScreen> screen;
     AfterSwitch after;
   } cases[] = {
       {"/4F ", false, 4, primary, End},
@@ -80,12 +83,12 @@ TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
       {"\\x/5", false, 5, primary, ShowNormal},
       {"/", false, std::nullopt, primary, LeaveState},
       {"   ", true, std::nullopt, primary, LeaveState},
-      {"/4@2F", false, 4, "2", End},
-      {"/4@2", false, 4, "2", ShowNormal},
-      {"/4@007", false, 4, "7", ShowNormal},
-      {"/4@000F", false, 4, "0", End},
-      {"/4@99999999999999999999", false, 4, "99999999999999999999", ShowNormal},
-      {"/8@2", false, 8, "2", ShowNormal},
+      {"/4@2F", false, 4, screen(2, "2"), End},
+      {"/4@007", false, 4, screen(7, "7"), ShowNormal},
+      {"/4@000F", false, 4, screen(0, "0"), End},
+      {"/4@2147483647", false, 4, screen(2147483647, "2147483647"), ShowNormal},
+      {"/4@2147483648", false, 4, screen(std::nullopt, "2147483648"), ShowNormal},
+      {"/8@2", false, 8, screen(2, "2"), ShowNormal},
       {"/4@F", false, 4, primary, End},
       {"/4@", false, 4, primary, LeaveState},
       {"/4x@2F", false, 4, primary, End},
@@ -97,7 +100,7 @@ TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
     ASSERT_TRUE(request);
     EXPECT_EQ(request->helpForMissingMarker, c.helpForMissingMarker);
     EXPECT_EQ(request->buttonIndex, c.buttonIndex);
-    EXPECT_EQ(request->screenNumber, c.screen);
+    EXPECT_EQ(request->screen, c.screen);
     EXPECT_EQ(request->after, c.after);
   }
 }

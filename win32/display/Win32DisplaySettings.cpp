@@ -38,7 +38,7 @@ std::vector<BYTE> SystemBuffer(const DevModeRecord& record) {
 }
 
 // Of the primary (no device named), or of the device of that name.
-DevModeRecord EnumeratedRecord(const char* device = nullptr) {
+DevModeRecord EnumeratedRecord(const char* device) {
   DevModeRecord record{};
   // The enumeration fills the header too; setting it first serves systems
   // that insist on a caller-set size.
@@ -102,8 +102,14 @@ std::int32_t DepthOf(const char* device) {
   return GetDeviceCaps(display.get(), BITSPIXEL);
 }
 
-// Tells every top-level window, wParam the depth as a 32-bit value; a size
-// whose packed form doesn't fit lParam's 32 signed bits is not told.
+// Windows sends WM_DISPLAYCHANGE itself after every dynamic change of mode
+// (ChangeDisplaySettingsEx's remarks), and so does Wine 8, checked: nothing
+// documented needs this second one, and nothing in the program reads it
+// beyond what the system's own message gives. The program has always sent
+// it, and the primary's calls stay exactly as they were (the recorded calls
+// of win32.Display; the bench's "/4F" reference leaves it out). wParam is the
+// depth as a 32-bit value, lParam the switched screen's size; a size whose
+// packed form doesn't fit lParam's 32 signed bits is not told.
 void BroadcastChange(std::int32_t width, std::int32_t height, std::int32_t depth) {
   const std::int64_t packedSize = height * HighHalf + width;
   if (!std::in_range<std::int32_t>(packedSize)) return;
@@ -141,20 +147,13 @@ SwitchAnswer AnswerOf(LONG firstChange) {
 
 }  // namespace
 
-std::int32_t Win32DisplaySettings::CurrentDepth() {
-  return DepthOf("DISPLAY");
+// Real pixels: the program is dpi aware, so no scale stands in between.
+ScreenSize Win32DisplaySettings::PrimarySize() {
+  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-SwitchAnswer Win32DisplaySettings::Switch(std::int32_t width, std::int32_t height,
-                                          std::int16_t depth) {
-  auto buffer = SystemBuffer(BuildSwitchRecord(EnumeratedRecord(), width, height, depth));
-  auto* record = reinterpret_cast<DEVMODEA*>(buffer.data());
-  const SwitchAnswer answer = AnswerOf(ChangeDisplaySettingsA(record, CDS_FULLSCREEN));
-  if (answer == SwitchAnswer::Switched) {
-    ChangeDisplaySettingsA(record, CDS_UPDATEREGISTRY);
-    BroadcastChange(width, height, depth);
-  }
-  return answer;
+std::int32_t Win32DisplaySettings::PrimaryDepth() {
+  return DepthOf("DISPLAY");
 }
 
 int Win32DisplaySettings::AttachedScreenCount() {
@@ -182,16 +181,21 @@ std::vector<AttachedScreen> Win32DisplaySettings::AttachedScreens() {
   return screens;
 }
 
-SwitchAnswer Win32DisplaySettings::SwitchScreen(int number, std::int32_t width, std::int32_t height,
-                                                std::int16_t depth) {
-  const std::string name = DeviceName(number);
-  auto buffer =
-      SystemBuffer(BuildSwitchRecord(EnumeratedRecord(name.c_str()), width, height, depth));
+// The primary by the calls the program always made for it, which name no
+// device; another screen by its device name.
+SwitchAnswer Win32DisplaySettings::Switch(std::optional<int> otherScreen, std::int32_t width,
+                                          std::int32_t height, std::int16_t depth) {
+  const std::string name = otherScreen ? DeviceName(*otherScreen) : std::string();
+  const char* const device = otherScreen ? name.c_str() : nullptr;
+  auto buffer = SystemBuffer(BuildSwitchRecord(EnumeratedRecord(device), width, height, depth));
   auto* record = reinterpret_cast<DEVMODEA*>(buffer.data());
-  const SwitchAnswer answer =
-      AnswerOf(ChangeDisplaySettingsExA(name.c_str(), record, nullptr, CDS_FULLSCREEN, nullptr));
+  const auto change = [&](DWORD flags) {
+    return device != nullptr ? ChangeDisplaySettingsExA(device, record, nullptr, flags, nullptr)
+                             : ChangeDisplaySettingsA(record, flags);
+  };
+  const SwitchAnswer answer = AnswerOf(change(CDS_FULLSCREEN));
   if (answer == SwitchAnswer::Switched) {
-    ChangeDisplaySettingsExA(name.c_str(), record, nullptr, CDS_UPDATEREGISTRY, nullptr);
+    change(CDS_UPDATEREGISTRY);
     BroadcastChange(width, height, depth);
   }
   return answer;

@@ -9,12 +9,12 @@ namespace ilvorande {
 // by its device name.
 class Win32DisplaySettings final : public DisplaySettings {
  public:
-  std::int32_t CurrentDepth() override;
-  SwitchAnswer Switch(std::int32_t width, std::int32_t height, std::int16_t depth) override;
+  ScreenSize PrimarySize() override;
+  std::int32_t PrimaryDepth() override;
   int AttachedScreenCount() override;
   std::vector<AttachedScreen> AttachedScreens() override;
-  SwitchAnswer SwitchScreen(int number, std::int32_t width, std::int32_t height,
-                            std::int16_t depth) override;
+  SwitchAnswer Switch(std::optional<int> otherScreen, std::int32_t width, std::int32_t height,
+                      std::int16_t depth) override;
   void RequestRestart() override;
 };
 

@@ -110,11 +110,6 @@ std::string Win32Toolkit::DecimalSeparator() {
   return WideToUtf8(separator);
 }
 
-// Real pixels: the program is dpi aware, so no scale stands in between.
-ScreenSize Win32Toolkit::Screen() {
-  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
 void Win32Toolkit::ProcessWaitingMessages() {
   while (DispatchNext(false) == Dispatched::One) {
   }

@@ -14,7 +14,6 @@ class Win32Toolkit final : public Toolkit {
   std::string AppBaseName() override;
   AppVersion Version() override;
   std::string DecimalSeparator() override;
-  ScreenSize Screen() override;
   void ProcessWaitingMessages() override;
   void EndProcess(int exitCode) override;
 };
