@@ -85,13 +85,6 @@ void ExpectControls(HWND window, const std::vector<Expected>& controls, bool at9
   }
 }
 
-// As the system tells a window moved to a monitor of another dpi.
-void ChangeDpi(HWND window, UINT dpi) {
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
-}
-
 // A few rows of each kind: each one's twips and font are under tests/unit.
 TEST(Layout, BothWindowsControlsStandInTheirPlacesAndFontsAtEachScale) {
   using enum MainControl;
@@ -132,7 +125,11 @@ TEST(Layout, BothWindowsControlsStandInTheirPlacesAndFontsAtEachScale) {
     // A fixed frame: no sizing border, no maximise box.
     EXPECT_EQ(GetWindowLongPtrW(window.Window(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
     ExpectControls(window.Window(), w.controls, true);
-    ChangeDpi(window.Window(), 144);
+    // As the system tells a window moved to a monitor of another dpi.
+    RECT frame{};
+    GetWindowRect(window.Window(), &frame);
+    SendMessageW(window.Window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&frame));
     ExpectControls(window.Window(), w.controls, false);
   }
 }
