@@ -11,24 +11,20 @@ namespace {
 
 using enum MainControl;
 
-class TwoScreensWindow : public ProgramTest {
- protected:
-  int Entries() const {
-    return static_cast<int>(Control(ScreenChooser).Send(CB_GETCOUNT).value_or(0));
-  }
-};
+class TwoScreensWindow : public ProgramTest {};
 
 // Wine 8 tells a running program nothing when xrandr unplugs a screen or
 // plugs one in.
 TEST_F(TwoScreensWindow, TheChooserFollowsTheScreensAndButtonsActOnTheChosenScreenAlone) {
   ASSERT_NO_FATAL_FAILURE(Launch());
-  EXPECT_EQ(Entries(), 2);
+  const auto entries = [&] { return Control(ScreenChooser).Send(CB_GETCOUNT).value_or(0); };
+  EXPECT_EQ(entries(), 2);
   ASSERT_TRUE(RunOnHost("xrandr --output DUMMY1 --off"));
   EXPECT_TRUE(WaitUntil([&] { return !Control(ScreenChooser).Exists(); })) << "the chooser stays";
   ASSERT_TRUE(
       RunOnHost("xrandr --addmode DUMMY1 1024x768; "
                 "xrandr --output DUMMY1 --mode 1024x768 --right-of DUMMY0"));
-  EXPECT_TRUE(WaitUntil([&] { return Entries() == 2; })) << "no chooser again";
+  EXPECT_TRUE(WaitUntil([&] { return entries() == 2; })) << "no chooser again";
 
   // As a user chooses from the keyboard: Tab to the list, then an arrow key.
   const Window chooser = Control(ScreenChooser);
