@@ -1,7 +1,7 @@
 // The main window on two screens: the chooser, a screen switched and
 // restored on its own, a screen unplugged and plugged in again while the
-// window shows, and a link made for screen 2. Run on the two-screen display
-// (with-two-screens.sh); the texts that follow a choice are under tests/unit,
+// window shows. Run on the two-screen display (with-two-screens.sh); the
+// texts that follow a choice and the link for screen 2 are under tests/unit,
 // the layout's row of the chooser under tests/win32/LayoutTest.cpp.
 #include "driver/Fixture.h"
 #include "driver/Input.h"
@@ -11,54 +11,31 @@ namespace {
 
 using enum MainControl;
 
-class TwoScreensWindow : public ProgramTest {
- protected:
-  int Entries() const {
-    return static_cast<int>(Control(ScreenChooser).Send(CB_GETCOUNT).value_or(0));
-  }
-
-  // As a user chooses from the keyboard: Tab to the list, then an arrow key.
-  void ChooseScreenTwo() {
-    const Window chooser = Control(ScreenChooser);
-    ASSERT_TRUE(TabTo(main_, chooser));
-    ASSERT_TRUE(PressKeys(main_, {VK_DOWN}));
-    ASSERT_TRUE(WaitUntil([&] { return chooser.Send(CB_GETCURSEL) == 1; }));
-  }
-};
+class TwoScreensWindow : public ProgramTest {};
 
 // Wine 8 tells a running program nothing when xrandr unplugs a screen or
 // plugs one in.
 TEST_F(TwoScreensWindow, TheChooserFollowsTheScreensAndButtonsActOnTheChosenScreenAlone) {
   ASSERT_NO_FATAL_FAILURE(Launch());
-  EXPECT_EQ(Entries(), 2);
+  const auto entries = [&] { return Control(ScreenChooser).Send(CB_GETCOUNT).value_or(0); };
+  EXPECT_EQ(entries(), 2);
   ASSERT_TRUE(RunOnHost("xrandr --output DUMMY1 --off"));
   EXPECT_TRUE(WaitUntil([&] { return !Control(ScreenChooser).Exists(); })) << "the chooser stays";
   ASSERT_TRUE(
       RunOnHost("xrandr --addmode DUMMY1 1024x768; "
                 "xrandr --output DUMMY1 --mode 1024x768 --right-of DUMMY0"));
-  EXPECT_TRUE(WaitUntil([&] { return Entries() == 2; })) << "no chooser again";
+  EXPECT_TRUE(WaitUntil([&] { return entries() == 2; })) << "no chooser again";
 
-  ASSERT_NO_FATAL_FAILURE(ChooseScreenTwo());
+  // As a user chooses from the keyboard: Tab to the list, then an arrow key.
+  const Window chooser = Control(ScreenChooser);
+  ASSERT_TRUE(TabTo(main_, chooser));
+  ASSERT_TRUE(PressKeys(main_, {VK_DOWN}));
+  ASSERT_TRUE(WaitUntil([&] { return chooser.Send(CB_GETCURSEL) == 1; }));
   EXPECT_TRUE(WaitUntil([&] { return Control(ModeInForce).Text() == L"1024 X 768"; }));
   ASSERT_TRUE(Control(ModeButton(5)).Click());
   ExpectScreens({{"DUMMY0", {1600, 1200}}, {"DUMMY1", {800, 600}}});
   ASSERT_TRUE(PressKeys(main_, {VK_CONTROL, 'Z'}));
   ExpectScreens({{"DUMMY0", {1600, 1200}}, {"DUMMY1", {1024, 768}}});
-}
-
-// The link switches screen 2 as "/5@2F" would, from a double-click, and ends.
-TEST_F(TwoScreensWindow, LinkMadeForScreenTwoSwitchesItAndEndsUnseen) {
-  const fs::path link = Desktop() / L"Ilvorande en 800 x 600 sur l'écran 2.lnk";
-  ASSERT_NO_FATAL_FAILURE(Launch());
-  ASSERT_NO_FATAL_FAILURE(ChooseScreenTwo());
-  ASSERT_TRUE(Control(ShortcutOption).Send(BM_CLICK).has_value());
-  ASSERT_TRUE(Control(ModeButton(5)).Send(BM_CLICK).has_value());
-  ASSERT_TRUE(fs::exists(link)) << "no link for screen 2";
-  program_.reset();
-  const Program opener(L"/unix \"" + Widen(UnixPath(link)) + L"\"",
-                       L"C:\\windows\\system32\\start.exe");
-  ExpectScreens({{"DUMMY0", {1600, 1200}}, {"DUMMY1", {800, 600}}});
-  EXPECT_TRUE(WaitUntil([] { return ProcessesNamed(L"Ilvorande.exe").empty(); }));
 }
 
 }  // namespace

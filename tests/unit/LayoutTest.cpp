@@ -1,6 +1,5 @@
-// The windows' design in twips, as drawn for them, and twips to pixels at
-// the scales that Windows offers. The pixels of real windows are under
-// tests/win32/LayoutTest.cpp.
+// The windows' design in twips and fonts, as drawn for them, and twips to
+// pixels at the scales that Windows offers.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -25,11 +24,14 @@ TEST(TwipsToPixels, RoundsToTheNearestPixelAtEveryScale) {
   }
 }
 
+constexpr FontSpec Sans{"MS Sans Serif", 825};
+
 struct Row {
   int id;
   ControlKind kind;
   std::string_view caption;
   int left, top, width, height;
+  FontSpec font = Sans;
 };
 
 void ExpectDesign(const WindowLayout& layout, std::string_view caption, int width, int height,
@@ -41,9 +43,12 @@ void ExpectDesign(const WindowLayout& layout, std::string_view caption, int widt
     SCOPED_TRACE(row.id);
     const ControlLayout* control = layout.Find(row.id);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(std::tuple(control->kind, control->caption, control->left, control->top,
-                         control->width, control->height),
-              std::tuple(row.kind, row.caption, row.left, row.top, row.width, row.height));
+    const FontSpec& font = layout.fonts[static_cast<std::size_t>(control->font)];
+    EXPECT_EQ(
+        std::tuple(control->kind, control->caption, control->left, control->top, control->width,
+                   control->height, font.face, font.centipoints, font.underline),
+        std::tuple(row.kind, row.caption, row.left, row.top, row.width, row.height, row.font.face,
+                   row.font.centipoints, row.font.underline));
   }
 }
 
@@ -59,7 +64,7 @@ TEST(Layout, EveryControlStandsWhereTheDesignPutsItInTwips) {
       {Id(WidthCaption), Label, "largeur", 435, 450, 540, 240},
       {Id(HeightCaption), Label, "hauteur", 1800, 450, 540, 255},
       {Id(WidthBox), Edit, "", 180, 690, 1035, 315},
-      {Id(TimesSign), Label, "X", 1290, 660, 240, 405},
+      {Id(TimesSign), Label, "X", 1290, 660, 240, 405, {"MS Sans Serif", 1350}},
       {Id(HeightBox), Edit, "", 1530, 705, 1035, 315},
       {Id(ModeButton(8)), Button, "Autre...", 2670, 660, 960, 400},
       {Id(ModeButton(0)), Button, "", 180, 1065, 3450, 400},
@@ -89,18 +94,21 @@ TEST(Layout, EveryControlStandsWhereTheDesignPutsItInTwips) {
   ExpectDesign(MainLayoutWithScreens, "Ilvorande", 3900, 7785, withScreens);
 
   using About = AboutControl;
+  const FontSpec Comic20{"Comic Sans MS", 2025}, Comic14{"Comic Sans MS", 1425},
+      Comic12{"Comic Sans MS", 1200}, Arial14{"Arial", 1425, true}, Arial12{"Arial", 1200, true};
   ExpectDesign(
       AboutLayout, "A Propos...", 6420, 7125,
       {
-          {Id(About::Title), Label, "Ilvorande", 120, 600, 6135, 855},
-          {Id(About::Version), Label, "", 1455, 2055, 3420, 435},
+          {Id(About::Title), Label, "Ilvorande", 120, 600, 6135, 855, Comic20},
+          {Id(About::Version), Label, "", 1455, 2055, 3420, 435, Comic14},
           {Id(About::Picture), ControlKind::Picture, "", 2910, 2625, 555, 510},
-          {Id(About::WebAddress), Link, "http://ilvorande.example", 45, 3720, 6435, 1380},
+          {Id(About::WebAddress), Link, "http://ilvorande.example", 45, 3720, 6435, 1380, Arial14},
           {Id(About::Statement), Label,
            "Aucun droit particulier n'est réservé : ce programme peut circuler librement et "
            "gratuitement !",
-           120, 4380, 6135, 870},
-          {Id(About::MailLink), Link, "Envoyer un coucou à l'auteur...", 1620, 5550, 3120, 270},
+           120, 4380, 6135, 870, Comic12},
+          {Id(About::MailLink), Link, "Envoyer un coucou à l'auteur...", 1620, 5550, 3120, 270,
+           Arial12},
           {Id(About::BackButton), Button, "&Retour", 1800, 5985, 2610, 720},
       });
 }

@@ -1,7 +1,7 @@
-// Both windows' layouts made into real windows by the window skeleton: each
-// control's place in pixels and its font, at 96 dpi as created and at 144
-// once the window is told that its dpi changed; the chooser's row that comes
-// and goes. The twips are under tests/unit/LayoutTest.cpp.
+// Both windows' layouts made into real windows by the window skeleton: a
+// control's place at twips x dpi / 1440 and its font, at 96 dpi as created
+// and at 144 once the window is told that its dpi changed; the chooser's row
+// that comes and goes.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -41,8 +41,7 @@ struct Font {
   bool underline = false;
 };
 const Font Sans{L"MS Sans Serif", 11, 17}, BigSans{L"MS Sans Serif", 18, 27},
-    BigComic{L"Comic Sans MS", 27, 41}, Comic{L"Comic Sans MS", 19, 29},
-    SmallComic{L"Comic Sans MS", 16, 24}, Arial{L"Arial", 19, 29, true},
+    BigComic{L"Comic Sans MS", 27, 41}, Arial{L"Arial", 19, 29, true},
     SmallArial{L"Arial", 16, 24, true};
 
 // No width or height for a label that takes its text's, as a label too
@@ -86,64 +85,53 @@ void ExpectControls(HWND window, const std::vector<Expected>& controls, bool at9
   }
 }
 
-// As the system tells a window moved to a monitor of another dpi.
-void ChangeDpi(HWND window, UINT dpi) {
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
-}
-
-TEST(Layout, TheMainWindowsControlsStandInTheirPlacesAndFontsAtEachScale) {
+// A few rows of each kind: each one's twips and font are under tests/unit.
+TEST(Layout, BothWindowsControlsStandInTheirPlacesAndFontsAtEachScale) {
   using enum MainControl;
-  const std::vector<Expected> controls{
-      {int(ShortcutOption), {12, 2, 231, 31}, {18, 3, 347, 47}, &Sans},
-      {int(WidthCaption), {29, 30, 36, 16}, {44, 45, 54, 24}, &Sans},
-      {int(HeightCaption), {120, 30, 36, 17}, {180, 45}, &Sans},
-      {int(WidthBox), {12, 46, 69, 21}, {18, 69, 104, 32}, &Sans},
-      {int(TimesSign), {86, 44, 16, 27}, {129, 66, 24, 41}, &BigSans},
-      {int(HeightBox), {102, 47, 69, 21}, {153, 71, 104, 32}, &Sans},
-      {int(ModeButton(8)), {178, 44, 64, 27}, {267, 66, 96, 40}, &Sans},
-      {int(ModeButton(0)), {12, 71, 230, 27}, {18, 107, 345, 40}, &Sans},
-      {int(ModeButton(1)), {12, 98, 230, 27}, {18, 147, 345, 40}, &Sans},
-      {int(ModeButton(7)), {12, 125, 230, 27}, {18, 188, 345, 40}, &Sans},
-      {int(ModeButton(2)), {12, 152, 230, 27}, {18, 228, 345, 40}, &Sans},
-      {int(ModeButton(9)), {12, 179, 230, 27}, {18, 269, 345, 40}, &Sans},
-      {int(ModeButton(3)), {12, 206, 230, 27}, {18, 309, 345, 40}, &Sans},
-      {int(ModeButton(4)), {12, 233, 230, 27}, {18, 350, 345, 40}, &Sans},
-      {int(ModeButton(5)), {12, 260, 230, 27}, {18, 390, 345, 40}, &Sans},
-      {int(ModeButton(6)), {12, 287, 230, 27}, {18, 431, 345, 40}, &Sans},
-      {int(ModeInForceCaption), {22, 330}, {33, 495}, &Sans},
-      {int(ModeInForce), {106, 330}, {159, 495}, &Sans},
-      {int(RestoreButton), {12, 355, 230, 27}, {18, 533, 345, 40}, &Sans},
-      {int(HelpButton), {12, 385, 97, 33}, {18, 578, 146, 50}, &Sans},
-      {int(AboutButton), {145, 385, 97, 33}, {218, 578, 146, 50}, &Sans},
-      {int(QuitButton), {12, 421, 230, 57}, {18, 632, 345, 86}, &Sans},
-  };
-  BareWindow main(MainLook, MainLayout);
-  ASSERT_EQ(Client(main.Window()), (std::array<LONG, 2>{260, 491}));
-  // A fixed frame: no sizing border, no maximise box.
-  EXPECT_EQ(GetWindowLongPtrW(main.Window(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
-  ExpectControls(main.Window(), controls, true);
-  ChangeDpi(main.Window(), 144);
-  ExpectControls(main.Window(), controls, false);
-}
-
-TEST(Layout, TheAboutWindowsControlsStandInTheirPlacesAndFontsAtEachScale) {
   using enum AboutControl;
-  BareWindow about(AboutLook, AboutLayout);
-  ASSERT_EQ(Client(about.Window()), (std::array<LONG, 2>{428, 475}));
-  const std::vector<Expected> controls{
-      {int(Title), {8, 40, 409, 57}, {12, 60, 614, 86}, &BigComic},
-      {int(Version), {97, 137, 228, 29}, {146, 206, 342, 44}, &Comic},
-      {int(Picture), {194, 175}, {291, 263}, nullptr},
-      {int(WebAddress), {3, 248, 429, 92}, {5, 372, 644, 138}, &Arial},
-      {int(Statement), {8, 292, 409, 58}, {12, 438, 614, 87}, &SmallComic},
-      {int(MailLink), {108, 370}, {162, 555}, &SmallArial},
-      {int(BackButton), {120, 399, 174, 48}, {180, 599, 261, 72}, &Sans},
+  const struct {
+    const WindowLook& look;
+    const WindowLayout& layout;
+    std::array<LONG, 2> client;
+    std::vector<Expected> controls;
+  } windows[] = {
+      {MainLook,
+       MainLayout,
+       {260, 491},
+       {
+           {int(ShortcutOption), {12, 2, 231, 31}, {18, 3, 347, 47}, &Sans},
+           {int(WidthCaption), {29, 30, 36, 16}, {44, 45, 54, 24}, &Sans},
+           {int(HeightCaption), {120, 30, 36, 17}, {180, 45}, &Sans},
+           {int(WidthBox), {12, 46, 69, 21}, {18, 69, 104, 32}, &Sans},
+           {int(TimesSign), {86, 44, 16, 27}, {129, 66, 24, 41}, &BigSans},
+           {int(ModeButton(0)), {12, 71, 230, 27}, {18, 107, 345, 40}, &Sans},
+           {int(ModeInForce), {106, 330}, {159, 495}, &Sans},
+           {int(QuitButton), {12, 421, 230, 57}, {18, 632, 345, 86}, &Sans},
+       }},
+      {AboutLook,
+       AboutLayout,
+       {428, 475},
+       {
+           {int(Title), {8, 40, 409, 57}, {12, 60, 614, 86}, &BigComic},
+           {int(Picture), {194, 175}, {291, 263}, nullptr},
+           {int(WebAddress), {3, 248, 429, 92}, {5, 372, 644, 138}, &Arial},
+           {int(MailLink), {108, 370}, {162, 555}, &SmallArial},
+       }},
   };
-  ExpectControls(about.Window(), controls, true);
-  ChangeDpi(about.Window(), 144);
-  ExpectControls(about.Window(), controls, false);
+  for (const auto& w : windows) {
+    SCOPED_TRACE(w.layout.caption.data());
+    BareWindow window(w.look, w.layout);
+    EXPECT_EQ(Client(window.Window()), w.client);
+    // A fixed frame: no sizing border, no maximise box.
+    EXPECT_EQ(GetWindowLongPtrW(window.Window(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+    ExpectControls(window.Window(), w.controls, true);
+    // As the system tells a window moved to a monitor of another dpi.
+    RECT frame{};
+    GetWindowRect(window.Window(), &frame);
+    SendMessageW(window.Window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&frame));
+    ExpectControls(window.Window(), w.controls, false);
+  }
 }
 
 // The row comes first in reading order and pushes the rest 28 pixels down;
