@@ -9,16 +9,14 @@
 namespace ilvorande {
 namespace {
 
-struct Conversion {
-  const char* text;
-  const char* separator;
-  std::optional<std::int32_t> value;
-};
-
 // Blanks, halves and the separators of whole numbers are the fuzzer's
 // properties; here the rest of the rounding, the limits and the refusals.
 TEST(CustomNumber, RoundsHalvesToEvenAndRefusesWhatIsNotANumber) {
-  const Conversion cases[] = {
+  const struct {
+    const char* text;
+    const char* separator;
+    std::optional<std::int32_t> value;
+  } cases[] = {
       {"600.4", ".", 600},
       {"600.50001", ".", 601},
       {".5", ".", 0},
