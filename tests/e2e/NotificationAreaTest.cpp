@@ -1,7 +1,8 @@
 // The icon in the notification area, its menu, the keys that work anywhere
 // and the start with Windows, in the real program under Wine, whose explorer
 // shows each icon as a child window of its "Wine System Tray".
-#include "driver/Driver.h"
+#include "driver/Fixture.h"
+#include "driver/Input.h"
 // After windows.h, which it needs.
 #include <shellapi.h>
 
@@ -72,11 +73,6 @@ const std::vector<std::pair<UINT, WPARAM>> ToRestore{{WM_CHAR, 'r'}};
 const std::vector<std::pair<UINT, WPARAM>> ToStartWithWindows{{WM_CHAR, 'd'}};
 
 TEST_F(NotificationArea, TheIconComesWithTheWindowAndItsMenuSwitchesAndRestores) {
-  program_.emplace(L"/4F");
-  EXPECT_EQ(program_->WaitForExit(), 0u);
-  EXPECT_TRUE(TrayIcons().empty()) << "\"/4F\" shows no icon";
-  BackToStartMode();
-
   ASSERT_NO_FATAL_FAILURE(Launch());
   ASSERT_TRUE(WaitUntil([] { return TrayIcons().size() == 1; })) << "no icon";
   ASSERT_TRUE(MouseClick(TrayIcons()[0]));
@@ -87,9 +83,17 @@ TEST_F(NotificationArea, TheIconComesWithTheWindowAndItsMenuSwitchesAndRestores)
   ASSERT_TRUE(WaitUntil([&] { return program_->Windows("#32768").empty(); }));
   ASSERT_NO_FATAL_FAILURE(ChooseInMenu(To1024x768));
   ASSERT_NO_FATAL_FAILURE(ExpectMode({1024, 768}));
-  EXPECT_EQ(Control(MainControl::RestoreButton).Text(), L"Restaurer à " + SizeText(start_, L" x "));
+  EXPECT_EQ(Control(MainControl::RestoreButton).Text(),
+            L"Restaurer à " + SizeText(primary_, L" x "));
   ASSERT_NO_FATAL_FAILURE(ChooseInMenu(ToRestore));
-  ASSERT_NO_FATAL_FAILURE(ExpectMode(start_));
+  ASSERT_NO_FATAL_FAILURE(ExpectMode(primary_));
+  ASSERT_TRUE(main_.CloseBox());
+  EXPECT_EQ(program_->WaitForExit(), 0u);
+  EXPECT_TRUE(WaitUntil([] { return TrayIcons().empty(); })) << "the icon goes with the program";
+
+  program_.emplace(L"/4F");
+  EXPECT_EQ(program_->WaitForExit(), 0u);
+  EXPECT_TRUE(TrayIcons().empty()) << "\"/4F\" shows no icon";
 }
 
 // Keys sent while another program's window is in front, one of them held by
@@ -106,13 +110,13 @@ TEST_F(NotificationArea, KeysWorkFromAnotherWindowAndOneHeldElsewhereIsLeftToIt)
   ASSERT_TRUE(PressKeys(front, {VK_CONTROL, VK_MENU, VK_SHIFT, '4'}));
   ASSERT_NO_FATAL_FAILURE(ExpectMode({1024, 768}));
   ASSERT_TRUE(PressKeys(front, {VK_CONTROL, VK_MENU, VK_SHIFT, 'Z'}));
-  ASSERT_NO_FATAL_FAILURE(ExpectMode(start_));
+  ASSERT_NO_FATAL_FAILURE(ExpectMode(primary_));
   ASSERT_TRUE(PressKeys(front, {VK_CONTROL, VK_MENU, VK_SHIFT, '6'}));
   MSG held{};
   EXPECT_TRUE(WaitUntil([&] {
     return PeekMessageW(&held, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE);
   })) << "the key stays with the program that held it first";
-  EXPECT_EQ(ScreenSize(), start_);
+  EXPECT_EQ(ScreenSize(), primary_);
   UnregisterHotKey(nullptr, HeldKeyId);
 }
 
@@ -123,7 +127,7 @@ TEST_F(NotificationArea, StartWithWindowsWritesTheRunValueWhoseCommandStartsMini
   ASSERT_NO_FATAL_FAILURE(ChooseInMenu(ToStartWithWindows));
   std::optional<std::wstring> value;
   ASSERT_TRUE(WaitUntil([&] { return (value = RunValue()).has_value(); })) << "no Run value";
-  EXPECT_EQ(*value, L"\"" + Program::Installed().wstring() + L"\" /8M");
+  EXPECT_EQ(*value, L"\"" + InstalledProgram().wstring() + L"\" /8M");
   ASSERT_NO_FATAL_FAILURE(ChooseInMenu(ToStartWithWindows));
   EXPECT_TRUE(WaitUntil([&] { return !RunValue(); })) << "the Run value stays";
   ASSERT_TRUE(main_.CloseBox());
@@ -132,7 +136,7 @@ TEST_F(NotificationArea, StartWithWindowsWritesTheRunValueWhoseCommandStartsMini
   ASSERT_NO_FATAL_FAILURE(Launch(L"/8M"));
   EXPECT_TRUE(WaitUntil([&] { return IsIconic(main_.handle); }));
   EXPECT_TRUE(WaitUntil([] { return TrayIcons().size() == 1; })) << "no icon";
-  EXPECT_EQ(ScreenSize(), start_);
+  EXPECT_EQ(ScreenSize(), primary_);
   EXPECT_TRUE(Control(MainControl::RestoreButton).Enabled());
 }
 
