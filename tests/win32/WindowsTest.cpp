@@ -56,33 +56,21 @@ BOOL WINAPI ScriptHighContrast(UINT action, UINT size, void* value, UINT update)
 }
 
 TEST(Windows, AFixedSizeWindowShowsAsAskedWhateverStateTheShortcutGivesItsFirstShow) {
-  const struct {
-    const char* name;
-    ShowRequest request;
-    int startShowCommand;
-    State shortcut;  // what the first SW_SHOWNORMAL becomes
-    bool shownBefore;
-    State result;
-  } cases[] = {
-      {"\"/4\" from a shortcut set to Réduite", ShowRequest::Normal, SW_SHOWMINNOACTIVE,
-       State::Minimized, false, State::Normal},
-      {"\"/4\" from a shortcut set to Agrandie", ShowRequest::Normal, SW_SHOWMAXIMIZED,
-       State::Maximized, false, State::Normal},
-      {"\"/4M\" from a shortcut set to Normale", ShowRequest::Minimized, SW_SHOWNORMAL,
-       State::Normal, false, State::Minimized},
-      {"no command line, Agrandie", ShowRequest::AsStarted, SW_SHOWMAXIMIZED, State::Maximized,
-       false, State::Normal},
-      {"no command line, Réduite", ShowRequest::AsStarted, SW_SHOWMINNOACTIVE, State::Minimized,
-       false, State::Minimized},
-      {"no command line, Normale", ShowRequest::AsStarted, SW_SHOWNORMAL, State::Normal, false,
-       State::Normal},
-      {"no command line, Normale, the first show maximised", ShowRequest::AsStarted, SW_SHOWNORMAL,
-       State::Maximized, false, State::Normal},
-      {"minimised once shown", ShowRequest::Minimized, SW_SHOWNORMAL, State::Normal, true,
-       State::Minimized},
-      {"normal again once minimised", ShowRequest::Normal, SW_SHOWNORMAL, State::Minimized, true,
-       State::Normal},
+  using enum State;
+  // shortcut: what the first SW_SHOWNORMAL becomes
+  // clang-format off
+  const struct { const char* name; ShowRequest request; int startShowCommand; State shortcut; bool shownBefore; State result; } cases[] = {
+      {"\"/4\" from a shortcut set to Réduite", ShowRequest::Normal, SW_SHOWMINNOACTIVE, Minimized, false, Normal},
+      {"\"/4\" from a shortcut set to Agrandie", ShowRequest::Normal, SW_SHOWMAXIMIZED, Maximized, false, Normal},
+      {"\"/4M\" from a shortcut set to Normale", ShowRequest::Minimized, SW_SHOWNORMAL, Normal, false, Minimized},
+      {"no command line, Agrandie", ShowRequest::AsStarted, SW_SHOWMAXIMIZED, Maximized, false, Normal},
+      {"no command line, Réduite", ShowRequest::AsStarted, SW_SHOWMINNOACTIVE, Minimized, false, Minimized},
+      {"no command line, Normale", ShowRequest::AsStarted, SW_SHOWNORMAL, Normal, false, Normal},
+      {"no command line, Normale, the first show maximised", ShowRequest::AsStarted, SW_SHOWNORMAL, Maximized, false, Normal},
+      {"minimised once shown", ShowRequest::Minimized, SW_SHOWNORMAL, Normal, true, Minimized},
+      {"normal again once minimised", ShowRequest::Normal, SW_SHOWNORMAL, Minimized, true, Normal},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     state = State::Hidden;
