@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "SystemCalls.h"
+#include "TestWindow.h"
 #include "core/helpabout/AboutControlIds.h"
 #include "win32/helpabout/Win32AboutWindow.h"
 #include "win32/toolkit/Win32Shell.h"
@@ -82,43 +83,36 @@ TEST(Windows, AFixedSizeWindowShowsAsAskedWhateverStateTheShortcutGivesItsFirstS
   }
 }
 
-// Runs inside the About window's modal loop.
-struct ColourCheck {
-  std::vector<COLORREF> seen;
-  static void CALLBACK Run(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    const HWND about = FindWindowW(L"IlvorandeAbout", nullptr);
-    ASSERT_NE(about, nullptr);
-    const HDC dc = CreateCompatibleDC(nullptr);
-    for (const bool on : {false, true, false}) {
-      highContrast = on;
-      SendMessageW(about, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-      for (const AboutControl control : {AboutControl::Title, AboutControl::WebAddress}) {
-        SendMessageW(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(GetDlgItem(about, static_cast<int>(control))));
-        current->seen.push_back(GetTextColor(dc));
-      }
+// The text colours of the title and the web address, read inside the About window's modal loop.
+std::vector<COLORREF> coloursSeen;
+void CALLBACK ReadColours(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  const HWND about = FindWindowW(L"IlvorandeAbout", nullptr);
+  ASSERT_NE(about, nullptr);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  for (const bool on : {false, true, false}) {
+    highContrast = on;
+    SendMessageW(about, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    for (const AboutControl control : {AboutControl::Title, AboutControl::WebAddress}) {
+      SendMessageW(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(GetDlgItem(about, static_cast<int>(control))));
+      coloursSeen.push_back(GetTextColor(dc));
     }
-    DeleteDC(dc);
-    PostMessageW(about, WM_CLOSE, 0, 0);
   }
-  static inline ColourCheck* current = nullptr;
-};
+  DeleteDC(dc);
+  PostMessageW(about, WM_CLOSE, 0, 0);
+}
 
 TEST(Windows, AboutLinksTakeTheHotLightColourUnderHighContrastAndFollowItsChanges) {
-  const HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                     GetModuleHandleW(nullptr), nullptr);
+  const TestWindow owner = MakeWindow();
   Win32Toolkit toolkit;
   Win32Shell shell;
-  ColourCheck check;
-  ColourCheck::current = &check;
   constexpr UINT Soon = 50;
-  SetTimer(nullptr, 0, Soon, &ColourCheck::Run);
-  Win32AboutWindow::ShowModal(GetModuleHandleW(nullptr), owner, toolkit, shell);
-  DestroyWindow(owner);
+  SetTimer(nullptr, 0, Soon, &ReadColours);
+  Win32AboutWindow::ShowModal(GetModuleHandleW(nullptr), owner.get(), toolkit, shell);
   const COLORREF text = GetSysColor(COLOR_WINDOWTEXT), hotLight = GetSysColor(COLOR_HOTLIGHT);
   const COLORREF purple = RGB(128, 0, 128), blue = RGB(0, 0, 255);
-  EXPECT_EQ(check.seen, (std::vector{purple, blue, text, hotLight, purple, blue}));
+  EXPECT_EQ(coloursSeen, (std::vector{purple, blue, text, hotLight, purple, blue}));
 }
 
 }  // namespace
