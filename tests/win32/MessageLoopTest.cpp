@@ -12,7 +12,7 @@ namespace {
 // As the dialog manager of Windows does: the keys that move the focus, and
 // only they, show where it is, on the whole window.
 TEST(MessageLoop, KeysThatMoveTheFocusShowWhereItIs) {
-  for (const WPARAM key : {VK_TAB, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, WPARAM('A')}) {
+  for (const int key : {VK_TAB, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, int('A')}) {
     SCOPED_TRACE(key);
     const TestWindow window = MakeWindow();
     const HWND control = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
