@@ -74,9 +74,7 @@ TEST(Windows, AFixedSizeWindowShowsAsAskedWhateverStateTheShortcutGivesItsFirstS
   // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    state = State::Hidden;
-    shownOnce = false;
-    firstShowTakes = c.shortcut;
+    state = Hidden, shownOnce = false, firstShowTakes = c.shortcut;
     if (c.shownBefore) SimulateShow(Simulated, SW_SHOWNORMAL);
     ShowAsAsked(Simulated, c.request, c.startShowCommand);
     EXPECT_EQ(static_cast<int>(state), static_cast<int>(c.result));
