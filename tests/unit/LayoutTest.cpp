@@ -11,28 +11,22 @@ namespace ilvorande {
 namespace {
 
 TEST(TwipsToPixels, RoundsToTheNearestPixelAtEveryScale) {
-  const struct {
-    int twips, dpi, pixels;
-  } cases[] = {
+  const int cases[][3] = {
+      // twips, dpi, pixels
       {15, 96, 1},      {7, 96, 0},  {8, 96, 1},  {6420, 96, 428},   // 100 %
       {1440, 120, 120}, {5, 120, 0}, {6, 120, 1}, {6420, 120, 535},  // 125 %
       {1440, 144, 144}, {4, 144, 0}, {5, 144, 1}, {6420, 144, 642},  // 150 %
       {1440, 192, 192}, {3, 192, 0}, {4, 192, 1}, {6420, 192, 856},  // 200 %
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " twips at " << c.dpi;
+  for (const auto& [twips, dpi, pixels] : cases) {
+    EXPECT_EQ(TwipsToPixels(twips, dpi), pixels) << twips << " twips at " << dpi;
   }
 }
 
 constexpr FontSpec Sans{"MS Sans Serif", 825};
-
-struct Row {
-  int id;
-  ControlKind kind;
-  std::string_view caption;
-  int left, top, width, height;
-  FontSpec font = Sans;
-};
+// clang-format off
+struct Row { int id; ControlKind kind; std::string_view caption; int left, top, width, height; FontSpec font = Sans; };
+// clang-format on
 
 void ExpectDesign(const WindowLayout& layout, std::string_view caption, int width, int height,
                   const std::vector<Row>& rows) {
@@ -59,6 +53,7 @@ constexpr int Id(auto control) {
 TEST(Layout, EveryControlStandsWhereTheDesignPutsItInTwips) {
   using enum MainControl;
   using enum ControlKind;
+  // clang-format off
   const std::vector<Row> main{
       {Id(ShortcutOption), CheckBox, "Créer un raccourci vers le bureau", 180, 30, 3465, 465},
       {Id(WidthCaption), Label, "largeur", 435, 450, 540, 240},
@@ -83,6 +78,7 @@ TEST(Layout, EveryControlStandsWhereTheDesignPutsItInTwips) {
       {Id(AboutButton), Button, "A Propos", 2175, 5775, 1455, 495},
       {Id(QuitButton), Button, "Quitter", 180, 6315, 3450, 855},
   };
+  // clang-format on
   ExpectDesign(MainLayout, "Ilvorande", 3900, 7365, main);
 
   // With two screens or more, the chooser's row above the same window.
@@ -96,21 +92,16 @@ TEST(Layout, EveryControlStandsWhereTheDesignPutsItInTwips) {
   using About = AboutControl;
   const FontSpec Comic20{"Comic Sans MS", 2025}, Comic14{"Comic Sans MS", 1425},
       Comic12{"Comic Sans MS", 1200}, Arial14{"Arial", 1425, true}, Arial12{"Arial", 1200, true};
-  ExpectDesign(
-      AboutLayout, "A Propos...", 6420, 7125,
-      {
-          {Id(About::Title), Label, "Ilvorande", 120, 600, 6135, 855, Comic20},
-          {Id(About::Version), Label, "", 1455, 2055, 3420, 435, Comic14},
-          {Id(About::Picture), ControlKind::Picture, "", 2910, 2625, 555, 510},
-          {Id(About::WebAddress), Link, "http://ilvorande.example", 45, 3720, 6435, 1380, Arial14},
-          {Id(About::Statement), Label,
-           "Aucun droit particulier n'est réservé : ce programme peut circuler librement et "
-           "gratuitement !",
-           120, 4380, 6135, 870, Comic12},
-          {Id(About::MailLink), Link, "Envoyer un coucou à l'auteur...", 1620, 5550, 3120, 270,
-           Arial12},
-          {Id(About::BackButton), Button, "&Retour", 1800, 5985, 2610, 720},
-      });
+  // clang-format off
+  ExpectDesign(AboutLayout, "A Propos...", 6420, 7125, {
+      {Id(About::Title), Label, "Ilvorande", 120, 600, 6135, 855, Comic20},
+      {Id(About::Version), Label, "", 1455, 2055, 3420, 435, Comic14},
+      {Id(About::Picture), ControlKind::Picture, "", 2910, 2625, 555, 510},
+      {Id(About::WebAddress), Link, "http://ilvorande.example", 45, 3720, 6435, 1380, Arial14},
+      {Id(About::Statement), Label, "Aucun droit particulier n'est réservé : ce programme peut circuler librement et gratuitement !", 120, 4380, 6135, 870, Comic12},
+      {Id(About::MailLink), Link, "Envoyer un coucou à l'auteur...", 1620, 5550, 3120, 270, Arial12},
+      {Id(About::BackButton), Button, "&Retour", 1800, 5985, 2610, 720}});
+  // clang-format on
 }
 
 }  // namespace

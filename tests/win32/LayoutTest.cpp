@@ -34,23 +34,14 @@ constexpr WindowLook AboutLook{"LayoutTestAbout", WS_POPUP | WS_CAPTION | WS_SYS
                                WS_EX_DLGMODALFRAME, ControlStyles{BS_PUSHBUTTON, SS_NOTIFY}};
 
 using Place = std::array<LONG, 4>;  // left, top, width, height
-
-struct Font {
-  const wchar_t* face;
-  LONG at96, at144;  // pixels high
-  bool underline = false;
-};
-const Font Sans{L"MS Sans Serif", 11, 17}, BigSans{L"MS Sans Serif", 18, 27},
-    BigComic{L"Comic Sans MS", 27, 41}, Arial{L"Arial", 19, 29, true},
-    SmallArial{L"Arial", 16, 24, true};
-
-// No width or height for a label that takes its text's, as a label too
-// narrow for its text in Wine's fonts does away from 96 dpi.
-struct Expected {
-  int id;
-  Place at96, at144;
-  const Font* font;  // none for a picture
-};
+// A font's pixels high at 96 and 144 dpi. A label that takes its text's size (too narrow for
+// Wine's fonts away from 96 dpi) has no width or height here; a picture has no font.
+// clang-format off
+struct Font { const wchar_t* face; LONG at96, at144; bool underline = false; };
+const Font Sans{L"MS Sans Serif", 11, 17}, BigSans{L"MS Sans Serif", 18, 27}, BigComic{L"Comic Sans MS", 27, 41},
+    Arial{L"Arial", 19, 29, true}, SmallArial{L"Arial", 16, 24, true};
+struct Expected { int id; Place at96, at144; const Font* font; };
+// clang-format on
 
 Place PlaceOf(HWND control) {
   RECT rect{};
@@ -65,40 +56,13 @@ std::array<LONG, 2> Client(HWND window) {
   return {rect.right, rect.bottom};
 }
 
-void ExpectControls(HWND window, const std::vector<Expected>& controls, bool at96) {
-  for (const Expected& expected : controls) {
-    SCOPED_TRACE(::testing::Message()
-                 << "control " << expected.id << (at96 ? " at 96" : " at 144"));
-    const HWND control = GetDlgItem(window, expected.id);
-    Place place = PlaceOf(control);
-    Place wanted = at96 ? expected.at96 : expected.at144;
-    if (wanted[2] == 0) place[2] = place[3] = 0;
-    EXPECT_EQ(place, wanted);
-    if (expected.font == nullptr) continue;
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-    EXPECT_EQ(
-        std::tuple(std::wstring(font.lfFaceName), -font.lfHeight, font.lfUnderline != 0),
-        std::tuple(std::wstring(expected.font->face),
-                   at96 ? expected.font->at96 : expected.font->at144, expected.font->underline));
-  }
-}
-
 // A few rows of each kind: each one's twips and font are under tests/unit.
 TEST(Layout, BothWindowsControlsStandInTheirPlacesAndFontsAtEachScale) {
   using enum MainControl;
   using enum AboutControl;
-  const struct {
-    const WindowLook& look;
-    const WindowLayout& layout;
-    std::array<LONG, 2> client;
-    std::vector<Expected> controls;
-  } windows[] = {
-      {MainLook,
-       MainLayout,
-       {260, 491},
-       {
+  // clang-format off
+  const struct { const WindowLook& look; const WindowLayout& layout; std::array<LONG, 2> client; std::vector<Expected> controls; } windows[] = {
+      {MainLook, MainLayout, {260, 491}, {
            {int(ShortcutOption), {12, 2, 231, 31}, {18, 3, 347, 47}, &Sans},
            {int(WidthCaption), {29, 30, 36, 16}, {44, 45, 54, 24}, &Sans},
            {int(HeightCaption), {120, 30, 36, 17}, {180, 45}, &Sans},
@@ -106,31 +70,45 @@ TEST(Layout, BothWindowsControlsStandInTheirPlacesAndFontsAtEachScale) {
            {int(TimesSign), {86, 44, 16, 27}, {129, 66, 24, 41}, &BigSans},
            {int(ModeButton(0)), {12, 71, 230, 27}, {18, 107, 345, 40}, &Sans},
            {int(ModeInForce), {106, 330}, {159, 495}, &Sans},
-           {int(QuitButton), {12, 421, 230, 57}, {18, 632, 345, 86}, &Sans},
-       }},
-      {AboutLook,
-       AboutLayout,
-       {428, 475},
-       {
+           {int(QuitButton), {12, 421, 230, 57}, {18, 632, 345, 86}, &Sans}}},
+      {AboutLook, AboutLayout, {428, 475}, {
            {int(Title), {8, 40, 409, 57}, {12, 60, 614, 86}, &BigComic},
            {int(Picture), {194, 175}, {291, 263}, nullptr},
            {int(WebAddress), {3, 248, 429, 92}, {5, 372, 644, 138}, &Arial},
-           {int(MailLink), {108, 370}, {162, 555}, &SmallArial},
-       }},
+           {int(MailLink), {108, 370}, {162, 555}, &SmallArial}}},
   };
+  // clang-format on
   for (const auto& w : windows) {
     SCOPED_TRACE(w.layout.caption.data());
     BareWindow window(w.look, w.layout);
     EXPECT_EQ(Client(window.Window()), w.client);
     // A fixed frame: no sizing border, no maximise box.
     EXPECT_EQ(GetWindowLongPtrW(window.Window(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
-    ExpectControls(window.Window(), w.controls, true);
-    // As the system tells a window moved to a monitor of another dpi.
-    RECT frame{};
-    GetWindowRect(window.Window(), &frame);
-    SendMessageW(window.Window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-                 reinterpret_cast<LPARAM>(&frame));
-    ExpectControls(window.Window(), w.controls, false);
+    for (const bool at96 : {true, false}) {
+      if (!at96) {  // as the system tells a window moved to a monitor of another dpi
+        RECT frame{};
+        GetWindowRect(window.Window(), &frame);
+        SendMessageW(window.Window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                     reinterpret_cast<LPARAM>(&frame));
+      }
+      for (const Expected& expected : w.controls) {
+        SCOPED_TRACE(::testing::Message()
+                     << "control " << expected.id << (at96 ? " at 96" : " at 144"));
+        const HWND control = GetDlgItem(window.Window(), expected.id);
+        Place place = PlaceOf(control);
+        const Place wanted = at96 ? expected.at96 : expected.at144;
+        if (wanted[2] == 0) place[2] = place[3] = 0;
+        EXPECT_EQ(place, wanted);
+        if (expected.font == nullptr) continue;
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        EXPECT_EQ(std::tuple(std::wstring(font.lfFaceName), -font.lfHeight, font.lfUnderline != 0),
+                  std::tuple(std::wstring(expected.font->face),
+                             at96 ? expected.font->at96 : expected.font->at144,
+                             expected.font->underline));
+      }
+    }
   }
 }
 

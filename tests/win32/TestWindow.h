@@ -1,6 +1,5 @@
 // Real windows of the test's own thread, for the decisions that depend on
-// the windows there are: borderless, so that the outer rectangle is the one
-// given, and hidden until shown; and an icon's size.
+// the windows there are: hidden until shown; and an icon's size.
 #pragma once
 
 #include <windows.h>
@@ -15,9 +14,8 @@ struct WindowDestroyer {
 };
 using TestWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
-inline TestWindow MakeWindow(RECT place = {100, 100, 300, 200}) {
-  return TestWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, place.left, place.top,
-                                    place.right - place.left, place.bottom - place.top, nullptr,
+inline TestWindow MakeWindow() {
+  return TestWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 100, 100, 200, 100, nullptr,
                                     nullptr, nullptr, nullptr));
 }
 
