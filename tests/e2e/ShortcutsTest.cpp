@@ -39,7 +39,7 @@ TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
   ASSERT_NE(GetShortPathNameW(copy.c_str(), shortCopy, MAX_PATH), 0u);
   ASSERT_NO_FATAL_FAILURE(Launch({}, copy));
   ASSERT_TRUE(MouseClick(Control(ShortcutOption)));
-  EXPECT_TRUE(WaitUntil([&] { return Control(ShortcutOption).Checked(); }));
+  EXPECT_TRUE(WaitUntil([&] { return Control(ShortcutOption).Send(BM_GETCHECK) == BST_CHECKED; }));
   // Sent, not posted: returns once the click's handler has returned.
   ASSERT_TRUE(Control(ModeButton(4)).Send(BM_CLICK).has_value()) << "the click never returned";
 

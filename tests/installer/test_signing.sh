@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# make dist with a throwaway key signs the program (the one in the archive and
-# in the package) and the package, and each signature verifies against the
-# key's certificate; one changed byte breaks it; the program without its
-# signature is the build's own bytes, and the unsigned release holds those.
-# The digests published are the signed files'. A signature that does not
+# make dist with a throwaway key signs the program and the package, which
+# verify, unless a byte changed; without its signature the program is the
+# build's. The digests are the signed files'. A signature that does not
 # verify stops make dist and leaves no release behind, not even an older one.
 #   test_signing.sh SOURCE_DIR WINDOWS_BUILD_DIR UNSIGNED_RELEASE_DIR
 set -euo pipefail
