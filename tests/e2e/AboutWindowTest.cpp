@@ -14,8 +14,7 @@ using enum AboutControl;
 
 // The pixels, 0xRRGGBB from the top row, that paint() draws on black.
 std::vector<std::uint32_t> Draw(int width, int height, const std::function<void(HDC)>& paint) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  BITMAPINFO info{.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}};
   std::uint32_t* bits = nullptr;
   const UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS,
                                              reinterpret_cast<void**>(&bits), nullptr, 0));
@@ -111,7 +110,9 @@ TEST_F(AboutWindow, RetourItsCloseBoxEscapeAndAltRCloseIt) {
   // clang-format on
   for (const auto& [how, close] : closers) {
     SCOPED_TRACE(how);
-    if (!about_.Exists()) ASSERT_NO_FATAL_FAILURE(Open());
+    if (!about_.Exists()) {
+      ASSERT_NO_FATAL_FAILURE(Open());
+    }
     ASSERT_TRUE(close());
     EXPECT_TRUE(WaitUntil([&] { return !about_.Exists(); })) << "the About window stays";
     EXPECT_TRUE(WaitUntil([&] { return main_.Enabled(); })) << "the main window stays disabled";

@@ -19,10 +19,6 @@ export WINEPREFIX=$base-installer XDG_DATA_HOME=$work/share XDG_CONFIG_HOME=$wor
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
-# Win+R by name, which Wine's shell does not do: App Paths in the tables.
-cut -f2- <(msiinfo export "$package" Registry) | tr -d '\r' | grep -qxF \
-    $'1\tSoftware\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Ilvorande.exe\t\t[#Ilvorande.exe]\tProgram' ||
-    fail "no App Paths entry in the package"
 msiinfo export "$package" LaunchCondition |
     grep -qF $'\tUne version plus récente d\'Ilvorande est déjà installée.' || fail "no French downgrade message"
 
@@ -35,11 +31,7 @@ rm -rf "$WINEPREFIX"
 cp -a "$base" "$WINEPREFIX"
 # msiexec may return while what it started still works (the Installer's
 # service, winemenubuilder): the prefix has settled once its wineserver ends.
-settle() {  # settle WHAT
-    local deadline=120
-    timeout "$deadline" wineserver -w ||
-        fail "after $1, the prefix's processes still ran $deadline s later"
-}
+settle() { timeout 120 wineserver -w || fail "after $1, the prefix's processes still ran 120 s later"; }
 # Wine's services start with the first program and keep its output.
 wine wineboot </dev/null >/dev/null 2>&1
 settle "the prefix's start"
@@ -87,6 +79,7 @@ done
 link=$(lnkinfo "$(unix "$app_data\\Microsoft\\Windows\\Start Menu\\Programs\\Ilvorande.lnk")")
 [[ $(sed -n 's/^\tLocal path\t*: //p' <<<"$link") == "$folder\\Ilvorande.exe" ]] || fail "link target: $link"
 [[ $(sed -n 's/^\tWorking directory\t*: //p' <<<"$link") == "$folder\\" ]] || fail "link folder: $link"
+# Win+R by name, which Wine's shell does not do.
 app_path=$(flat 'HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Ilvorande.exe')
 grep -qxF "@=\"${folder//\\/\\\\}\\\\Ilvorande.exe\"" <(cut -f2 <<<"$app_path") || fail "App Paths: $app_path"
 icon=$(flat 'HKCU\Software\Microsoft\Installer\Products' | cut -f2 | sed -n 's/^"ProductIcon"="\(.*\)"$/\1/p')
