@@ -14,7 +14,8 @@ using enum AboutControl;
 
 // The pixels, 0xRRGGBB from the top row, that paint() draws on black.
 std::vector<std::uint32_t> Draw(int width, int height, const std::function<void(HDC)>& paint) {
-  BITMAPINFO info{.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}};
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   std::uint32_t* bits = nullptr;
   const UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS,
                                              reinterpret_cast<void**>(&bits), nullptr, 0));

@@ -24,9 +24,10 @@ unsigned long long Handle(void* handle) {
 // As a system fills it: a full-size header, the fields it filled, a refresh rate.
 BOOL WINAPI RecordEnumeration(LPCSTR device, DWORD mode, DEVMODEA* record) {
   calls.push_back(Printed("EnumDisplaySettingsA(%s, %lu)", Quoted(device).c_str(), mode));
-  *record = {.dmSize = sizeof(DEVMODEA),
-             .dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY,
-             .dmDisplayFrequency = 75};
+  *record = DEVMODEA{};
+  record->dmSize = sizeof(DEVMODEA);
+  record->dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+  record->dmDisplayFrequency = 75;
   return TRUE;
 }
 

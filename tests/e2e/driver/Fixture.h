@@ -25,11 +25,12 @@ class ProgramTest : public ::testing::Test {
       ADD_FAILURE() << "a program started by the test still runs";
       TerminateProcess(UniqueHandle(OpenProcess(PROCESS_TERMINATE, FALSE, stray)).get(), 0xDEAD);
     }
-    DEVMODEW mode{.dmSize = sizeof(DEVMODEW),
-                  .dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL,
-                  .dmBitsPerPel = static_cast<DWORD>(depth_),
-                  .dmPelsWidth = static_cast<DWORD>(primary_.width),
-                  .dmPelsHeight = static_cast<DWORD>(primary_.height)};
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+    mode.dmPelsWidth = static_cast<DWORD>(primary_.width);
+    mode.dmPelsHeight = static_cast<DWORD>(primary_.height);
+    mode.dmBitsPerPel = static_cast<DWORD>(depth_);
     EXPECT_TRUE(ScreenSize() == primary_ ||
                 ChangeDisplaySettingsW(&mode, CDS_UPDATEREGISTRY) == DISP_CHANGE_SUCCESSFUL);
     EXPECT_TRUE(WaitUntil([&] { return ScreenSize() == primary_; }));

@@ -46,7 +46,8 @@ inline bool PressKeys(const Window& window, std::initializer_list<WORD> keys) {
 
 // The control that has the focus in the window's thread.
 inline HWND Focus(const Window& window) {
-  GUITHREADINFO info{.cbSize = sizeof(GUITHREADINFO)};
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
   GetGUIThreadInfo(GetWindowThreadProcessId(window.handle, nullptr), &info);
   return info.hwndFocus;
 }

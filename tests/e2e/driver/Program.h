@@ -84,7 +84,8 @@ class Program {
                    const fs::path& executable = InstalledProgram()) {
     std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
     if (!arguments.empty()) commandLine += L" " + std::wstring(arguments);
-    STARTUPINFOW startup{.cb = sizeof(STARTUPINFOW)};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     // Wine may refuse a start (ERROR_INTERNAL_ERROR) while the last program ends.
     WaitUntil([&] {
@@ -131,7 +132,8 @@ class Program {
 inline std::vector<DWORD> ProcessesNamed(const wchar_t* exeName) {
   std::vector<DWORD> ids;
   const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  PROCESSENTRY32W entry{.dwSize = sizeof(PROCESSENTRY32W)};
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
   for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
        more = Process32NextW(snapshot.get(), &entry))
     if (_wcsicmp(entry.szExeFile, exeName) == 0) ids.push_back(entry.th32ProcessID);
