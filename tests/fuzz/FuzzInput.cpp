@@ -81,8 +81,7 @@ void CheckWrittenNumbers(std::string_view bytes, std::string_view separatorField
                               separator) == IfInRange(value < 0 ? -even : even));
 }
 
-// Help at most twice, one switch at most, and the program ends only after a
-// switch or a screen that isn't there.
+// Help twice and one switch at most; an end only after a switch or a missing screen.
 void CheckStartUp(const Input& input) {
   MainHarness h;
   FakeSystem& system = h.system;

@@ -55,8 +55,7 @@ msiexec() {  # msiexec ARGS...: its status, whose low byte only Unix keeps
     settle "msiexec $*"
     return "$status"
 }
-# The entries named Ilvorande in the installed apps (Wine keeps even a
-# per-user one in HKLM), and the one expected.
+# Ilvorande in the installed apps (Wine keeps even a per-user one in HKLM), and as expected.
 entries() {
     flat 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' | cut -f2 |
         grep -E '^"(DisplayName|DisplayVersion|Publisher|Language)"=' | grep -A3 -xF '"DisplayName"="Ilvorande"' || true

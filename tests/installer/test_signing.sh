@@ -44,8 +44,7 @@ grep -qxF "  InstallerSha256: \"$(sha256sum "$package" | cut -d' ' -f1 | tr a-f 
     dist/winget/manifests/i/Ilvorande/Ilvorande/*/Ilvorande.Ilvorande.installer.yaml ||
     fail "the winget manifest holds another digest than the signed package's"
 
-# A verification that fails, of the program then of the package, over an
-# earlier release in the same folder.
+# A verification that fails, of the program then the package, over an earlier release.
 mkdir bin
 cat >bin/osslsigncode <<'SHIM'
 #!/bin/sh

@@ -114,8 +114,7 @@ int WINAPI RecordMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT style)
   return pressedButton;
 }
 
-// As the system answers: a path too long for the buffer is cut to it, and
-// the answer is then the buffer's size.
+// As the system answers: a path too long is cut to the buffer, whose size it answers.
 DWORD WINAPI AnswerModuleFileName(HMODULE module, LPWSTR path, DWORD size) {
   if (modulePath.empty()) return __real___imp_GetModuleFileNameW(module, path, size);
   const DWORD length = static_cast<DWORD>(modulePath.size());
