@@ -1,6 +1,5 @@
-// The About window: modal over the main window, the ways to close it, its
-// links by mouse and keyboard, and their pointers. Places and fonts are under
-// tests/win32/LayoutTest.cpp, the colours under tests/win32/WindowsTest.cpp.
+// The About window: modal, the ways to close it, its links by mouse and
+// keyboard, and their pointers (places and fonts: tests/win32).
 #include <cstdint>
 #include <sstream>
 
@@ -13,8 +12,7 @@ namespace {
 
 using enum AboutControl;
 
-// The pixels, 0xRRGGBB from the top row, that paint() draws on a 32-bit
-// picture, which starts black.
+// The pixels, 0xRRGGBB from the top row, that paint() draws on black.
 std::vector<std::uint32_t> Draw(int width, int height, const std::function<void(HDC)>& paint) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -39,9 +37,8 @@ std::vector<std::uint32_t> Capture(const RECT& rect) {
   });
 }
 
-// Whether the X server's pointer shows the 32 x 32 picture of the icon file
-// (clear where it is clear) with that hot spot: x_pointer.py prints its
-// size, hot spot and pixels.
+// Whether the X server's pointer (x_pointer.py) shows the icon file's 32 x 32
+// picture, clear where it is clear, with that hot spot.
 bool PointerShows(const fs::path& iconFile, POINT hotSpot) {
   std::istringstream in(
       RunOnHost("/usr/bin/python3 " + Quoted(ILVORANDE_SOURCE_DIR "/tests/e2e/driver/x_pointer.py"))
@@ -58,8 +55,7 @@ bool PointerShows(const fs::path& iconFile, POINT hotSpot) {
   return same && in;
 }
 
-// Stands in for the browser and the mailer that Wine's winebrowser runs for
-// http: and mailto: addresses: a script of ours writes down each address.
+// A script of ours as the browser and the mailer that winebrowser runs.
 struct LinkRecorder {
   static constexpr const wchar_t* WineBrowserKey = L"Software\\Wine\\WineBrowser";
   const fs::path script = fs::temp_directory_path() / "record-link.sh";
@@ -79,7 +75,7 @@ struct LinkRecorder {
       RegDeleteKeyValueW(HKEY_CURRENT_USER, WineBrowserKey, name);
     fs::remove(script), fs::remove(record);
   }
-  // Each address handed over, one a line; Wine hands the mailer a blank as %20.
+  // One address a line; Wine hands the mailer a blank as %20.
   std::string Opened() const {
     std::string opened = ReadBytes(record);
     for (size_t at; (at = opened.find("%20")) != std::string::npos;) opened.replace(at, 3, " ");
@@ -106,13 +102,13 @@ class AboutWindow : public ProgramTest {
 };
 
 TEST_F(AboutWindow, RetourItsCloseBoxEscapeAndAltRCloseIt) {
+  // clang-format off
   const std::pair<const char*, std::function<bool()>> closers[] = {
       {"&Retour", [&] { return about_.Child(BackButton).Click(); }},
       {"close box", [&] { return about_.CloseBox(); }},
       {"Escape", [&] { return PressKeys(about_, {VK_ESCAPE}); }},
-      {"Alt+R", [&] {
-         return PressKeys(about_, {VK_MENU, 'R'});
-       }}};
+      {"Alt+R", [&] { return PressKeys(about_, {VK_MENU, 'R'}); }}};
+  // clang-format on
   for (const auto& [how, close] : closers) {
     SCOPED_TRACE(how);
     if (!about_.Exists()) {
@@ -124,20 +120,18 @@ TEST_F(AboutWindow, RetourItsCloseBoxEscapeAndAltRCloseIt) {
   }
 }
 
-// A click on the picture opens the web page. After the back button, Tab
-// reaches each link, which shows that it has the focus and opens with Enter
-// or Space as its click does (the pointer test shows that it takes clicks).
-TEST_F(AboutWindow, PictureClickedAndLinksFromTheKeyboardOpenTheirAddresses) {
+// After the back button, Tab reaches each link, which shows a focus cue and
+// opens with Enter or Space; the pointer over it is its own picture.
+TEST_F(AboutWindow, PictureClickedAndLinksFromTheKeyboardOpenTheirAddressesUnderTheirPointers) {
   const LinkRecorder recorder;
   const std::string web = "http://ilvorande.example/\n";
   ASSERT_TRUE(MouseClick(about_.Child(Picture)));
   EXPECT_TRUE(WaitUntil([&] { return recorder.Opened() == web; })) << recorder.Opened();
   std::string expected = web;
-  for (const auto& [control, key, address] : {
-           std::tuple{WebAddress, VK_RETURN, web},
-           std::tuple{MailLink, VK_SPACE,
-                      std::string("mailto:auteur@ilvorande.example?subject=Ilvorande V3.1.0\n")},
-       }) {
+  const std::string mail = "mailto:auteur@ilvorande.example?subject=Ilvorande V3.1.0\n";
+  for (const auto& [control, key, address, pointer, hotSpot] :
+       {std::tuple{WebAddress, VK_RETURN, web, "PointerLink.ico", POINT{5, 0}},
+        std::tuple{MailLink, VK_SPACE, mail, "PointerMail.ico", POINT{0, 0}}}) {
     const Window link = about_.Child(control);
     SCOPED_TRACE(link.Text());
     const auto unfocused = Capture(link.ScreenRect());
@@ -148,22 +142,13 @@ TEST_F(AboutWindow, PictureClickedAndLinksFromTheKeyboardOpenTheirAddresses) {
     ASSERT_TRUE(PressKeys(about_, {static_cast<WORD>(key)}));
     expected += address;
     EXPECT_TRUE(WaitUntil([&] { return recorder.Opened() == expected; })) << recorder.Opened();
-  }
-  EXPECT_TRUE(IsWindowVisible(about_.handle)) << "a link leaves the window open";
-}
-
-TEST_F(AboutWindow, PointerOverEachLinkLabelIsItsOwnPicture) {
-  for (const auto& [control, picture, hotSpot] : {
-           std::tuple{WebAddress, "PointerLink.ico", POINT{5, 0}},
-           std::tuple{MailLink, "PointerMail.ico", POINT{0, 0}},
-       }) {
-    SCOPED_TRACE(picture);
-    const POINT point = PointIn(about_.Child(control));
+    const POINT point = PointIn(link);
     ASSERT_TRUE(SetCursorPos(point.x, point.y));
     // Wine's drive Z: is the host's root.
-    const fs::path icon = L"Z:" + Widen(ILVORANDE_SOURCE_DIR "/resources/") + Widen(picture);
+    const fs::path icon = L"Z:" + Widen(ILVORANDE_SOURCE_DIR "/resources/") + Widen(pointer);
     EXPECT_TRUE(WaitUntil([&] { return PointerShows(icon, hotSpot); }));
   }
+  EXPECT_TRUE(IsWindowVisible(about_.handle)) << "a link leaves the window open";
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The main window at start as a user hears and sees it: every control named
-// by Wine's oleacc in reading order, with what start-up puts in it, and the
-// option's tooltip. Places and fonts are under tests/win32/LayoutTest.cpp.
+// The main window at start as a screen reader (Wine's oleacc) hears it, in
+// reading order, and the option's tooltip.
 #include <oleacc.h>
 
 #include "driver/Fixture.h"
@@ -9,7 +8,6 @@
 namespace ilvorande::e2e {
 namespace {
 
-// The name that assistive technology reads for a control.
 std::wstring AccessibleName(HWND control) {
   // Written here: MinGW's static uuid library answers another IID_IAccessible.
   constexpr IID Accessible{
@@ -31,8 +29,7 @@ std::wstring AccessibleName(HWND control) {
 
 class MainWindow : public ProgramTest {};
 
-// In z-order, the order of reading and, for the controls that take the
-// focus, of Tab: a text box is named by the caption created right before it.
+// In z-order, that of reading and Tab: a box is named by the caption right before it.
 TEST_F(MainWindow, AScreenReaderHearsEveryControlInReadingOrderAndTheOptionExplainsItself) {
   ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
   ASSERT_NO_FATAL_FAILURE(Launch());

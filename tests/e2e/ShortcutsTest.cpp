@@ -1,5 +1,5 @@
-// Desktop shortcuts: with the box ticked a preset makes a link, read back by
-// lnkinfo, a reader of its own, and the link opens into a switch.
+// With the box ticked a preset makes a desktop link (read back by lnkinfo)
+// that opens into a switch.
 #include "driver/Fixture.h"
 #include "driver/Input.h"
 
@@ -8,7 +8,6 @@ namespace {
 
 using enum MainControl;
 
-// A field of lnkinfo's report, "Name : value".
 std::string LinkField(const std::string& report, const std::string& name) {
   std::smatch match;
   const std::regex line("\\s" + name + "\\s*: ([^\\n]*)");
@@ -27,8 +26,7 @@ class Shortcuts : public ProgramTest {
   fs::path copyFolder_;
 };
 
-// From a folder whose name the ANSI code page (1252 here) cannot spell: the
-// target goes in its short form, which every reader of links can follow.
+// From a folder that code page 1252 cannot spell: the target in its short form.
 TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
   copyFolder_ = fs::temp_directory_path() / L"Экран рядом";
   const fs::path copy = copyFolder_ / L"Ilvorande.exe";
@@ -39,7 +37,7 @@ TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
   ASSERT_NE(GetShortPathNameW(copy.c_str(), shortCopy, MAX_PATH), 0u);
   ASSERT_NO_FATAL_FAILURE(Launch({}, copy));
   ASSERT_TRUE(MouseClick(Control(ShortcutOption)));
-  EXPECT_TRUE(WaitUntil([&] { return Control(ShortcutOption).Checked(); }));
+  EXPECT_TRUE(WaitUntil([&] { return Control(ShortcutOption).Send(BM_GETCHECK) == BST_CHECKED; }));
   // Sent, not posted: returns once the click's handler has returned.
   ASSERT_TRUE(Control(ModeButton(4)).Send(BM_CLICK).has_value()) << "the click never returned";
 
@@ -61,8 +59,7 @@ TEST_F(Shortcuts, TickedPresetWritesALinkThatSwitchesAndEndsUnseen) {
 
   ASSERT_TRUE(main_.CloseBox());
   ASSERT_TRUE(program_->WaitForExit().has_value());
-  // As a double-click opens it. start returns at once: the program that it
-  // starts is followed by its name.
+  // As a double-click opens it; start returns at once, its program is found by name.
   const Program opener(L"/unix \"" + Widen(UnixPath(link)) + L"\"",
                        L"C:\\windows\\system32\\start.exe");
   bool seen = false;

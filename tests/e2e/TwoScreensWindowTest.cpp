@@ -1,8 +1,5 @@
-// The main window on two screens: the chooser, a screen switched and
-// restored on its own, a screen unplugged and plugged in again while the
-// window shows. Run on the two-screen display (with-two-screens.sh); the
-// texts that follow a choice and the link for screen 2 are under tests/unit,
-// the layout's row of the chooser under tests/win32/LayoutTest.cpp.
+// The main window on the two-screen display: the chooser follows the screens
+// plugged in and out, and a screen switches and restores on its own.
 #include "driver/Fixture.h"
 #include "driver/Input.h"
 
@@ -13,8 +10,7 @@ using enum MainControl;
 
 class TwoScreensWindow : public ProgramTest {};
 
-// Wine 8 tells a running program nothing when xrandr unplugs a screen or
-// plugs one in.
+// Wine 8 tells a running program nothing when xrandr plugs a screen in or out.
 TEST_F(TwoScreensWindow, TheChooserFollowsTheScreensAndButtonsActOnTheChosenScreenAlone) {
   ASSERT_NO_FATAL_FAILURE(Launch());
   const auto entries = [&] { return Control(ScreenChooser).Send(CB_GETCOUNT).value_or(0); };

@@ -1,6 +1,5 @@
-// The one fixture of the end-to-end suites: a test starts the program and
-// checks the mode of each screen; it ends with every program it started
-// ended and every screen as it found it, on one screen or two.
+// The end-to-end suites' fixture: each test ends with every program it
+// started ended and every screen as it found it.
 #pragma once
 
 #include <shlobj.h>
@@ -12,7 +11,6 @@ namespace ilvorande::e2e {
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Real pixels, as the per-monitor aware program sees them.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     primary_ = ScreenSize();
     depth_ = GetDeviceCaps(WindowDC(nullptr).get(), BITSPIXEL);
@@ -36,10 +34,9 @@ class ProgramTest : public ::testing::Test {
     EXPECT_TRUE(ScreenSize() == primary_ ||
                 ChangeDisplaySettingsW(&mode, CDS_UPDATEREGISTRY) == DISP_CHANGE_SUCCESSFUL);
     EXPECT_TRUE(WaitUntil([&] { return ScreenSize() == primary_; }));
-    // The links that the test made, and the launchers that Wine writes beside them.
+    // The test's links, and the launchers that Wine writes beside them.
     for (const fs::path& file : fs::directory_iterator(Desktop()))
       if (file.filename().wstring().starts_with(L"Ilvorande en ")) fs::remove(file);
-    // The other screens through the X server, as the test found them.
     std::string command = "xrandr";
     for (const auto& [name, mode] : XrandrOutputs())
       if (!outputs_.contains(name)) command += " --output " + name + " --off";
@@ -69,8 +66,7 @@ class ProgramTest : public ::testing::Test {
     return desktop;
   }
 
-  // Each screen reaches its size, by the X server's account; fatal on a
-  // message box of the program instead.
+  // Each screen reaches its size by the X server's account; fatal on a message box.
   void ExpectScreens(const ScreenSizes& sizes) {
     const auto boxes = [&] {
       return program_ ? program_->Windows("#32770") : std::vector<Window>();
@@ -81,8 +77,7 @@ class ProgramTest : public ::testing::Test {
     for (const auto& [name, size] : sizes) EXPECT_EQ(seen[name], size) << name;
   }
 
-  // One screen: the system's metrics, the X server and the mode in force
-  // that the window shows agree on that size.
+  // One screen: the system's metrics, the X server and the window agree.
   void ExpectMode(Size size) {
     ASSERT_NO_FATAL_FAILURE(ExpectScreens({{"DUMMY0", size}}));
     EXPECT_TRUE(WaitUntil([&] { return ScreenSize() == size; }));

@@ -24,17 +24,17 @@ inline std::string ReadBytes(const fs::path& file) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Quoted for the shell: the paths here hold no quote.
+// For the shell: the paths here hold no quote.
 inline std::string Quoted(std::string_view text) {
   return "'" + std::string(text) + "'";
 }
 
-// A shell script run on the host: its output once it has ended with status
-// 0; else nothing, and what it wrote in `why`.
+// A shell script run on the host: its output if it ended with status 0, else
+// nothing and what it wrote in `why`.
 inline std::optional<std::string> RunOnHost(const std::string& script, std::string* why = nullptr) {
   wchar_t output[MAX_PATH] = {};
   GetTempFileNameW(fs::temp_directory_path().c_str(), L"sh", 0, output);
-  // A file, not a pipe: Wine helpers that the script may start would hold a pipe open.
+  // Not a pipe, which Wine helpers that the script starts would hold open.
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   const UniqueHandle file(CreateFileW(output, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
                                       &inherit, CREATE_ALWAYS, 0, nullptr));
@@ -42,8 +42,8 @@ inline std::optional<std::string> RunOnHost(const std::string& script, std::stri
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = startup.hStdError = file.get();
-  // Wine gives no process handle for a host program: the last line says that
-  // the script has ended, and how. Scripts hold no double quote.
+  // Wine gives no process handle for a host program: the last line says how
+  // the script ended. Scripts hold no double quote.
   std::wstring command = L"/bin/sh -c \"(" + Widen(script) + L") 2>&1; echo @@status=$?\"";
   PROCESS_INFORMATION info{};
   const bool started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
@@ -73,24 +73,21 @@ inline std::string UnixPath(const fs::path& path) {
   return text;
 }
 
-// What an output shows: its mode and its place on the desktop.
 struct OutputMode {
   Size size;
   POINT place;
 };
 
-// "DUMMY1 connected 1024x768+1600+0 ..." for each output that is on; the
-// "Screen 0" line is the box around them all.
+// "DUMMY1 connected 1024x768+1600+0 ..." for each output that is on.
 inline std::map<std::string, OutputMode> XrandrOutputs() {
   std::istringstream text(RunOnHost("xrandr --current").value_or(""));
   static const std::regex output(R"(^(DUMMY\d+) connected (?:primary )?(\d+)x(\d+)\+(\d+)\+(\d+))");
   std::map<std::string, OutputMode> outputs;
   std::smatch found;
-  for (std::string line; std::getline(text, line);) {
-    if (!std::regex_search(line, found, output)) continue;
-    outputs[found[1]] = {{std::stoi(found[2]), std::stoi(found[3])},
-                         {std::stoi(found[4]), std::stoi(found[5])}};
-  }
+  for (std::string line; std::getline(text, line);)
+    if (std::regex_search(line, found, output))
+      outputs[found[1]] = {{std::stoi(found[2]), std::stoi(found[3])},
+                           {std::stoi(found[4]), std::stoi(found[5])}};
   return outputs;
 }
 

@@ -1,5 +1,4 @@
-// The real pointer and keyboard, through SendInput: they reach the window in
-// front, as a user's would.
+// The real pointer and keyboard (SendInput), which reach the window in front.
 #pragma once
 
 #include <initializer_list>
@@ -17,9 +16,8 @@ inline POINT PointIn(const Window& control) {
 
 inline bool MouseClick(const Window& control) {
   const POINT point = PointIn(control);
+  // The place goes with the buttons too: a late X event may move the pointer back.
   if (!SetCursorPos(point.x, point.y)) return false;
-  // The place goes with the buttons: a late X event for a window that opened
-  // under the pointer may still move it back.
   const Size screen = ScreenSize();
   const LONG x = (point.x * 65536 + screen.width - 1) / screen.width;
   const LONG y = (point.y * 65536 + screen.height - 1) / screen.height;
@@ -31,17 +29,18 @@ inline bool MouseClick(const Window& control) {
   return SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
 
-// Pressed in this order and released in reverse, into the window, which is
-// brought in front first.
+inline bool InFront(const Window& window) {
+  if (GetForegroundWindow() != window.handle) SetForegroundWindow(window.handle);
+  return GetForegroundWindow() == window.handle;
+}
+
+// Pressed in this order and released in reverse, into the window, brought in front first.
 inline bool PressKeys(const Window& window, std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   for (const WORD key : keys) inputs.push_back({.type = INPUT_KEYBOARD, .ki = {key, 0, 0, 0, 0}});
   for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
     inputs.push_back({.type = INPUT_KEYBOARD, .ki = {*key, 0, KEYEVENTF_KEYUP, 0, 0}});
-  return WaitUntil([&] {
-           if (GetForegroundWindow() != window.handle) SetForegroundWindow(window.handle);
-           return GetForegroundWindow() == window.handle;
-         }) &&
+  return WaitUntil([&] { return InFront(window); }) &&
          SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
@@ -54,23 +53,16 @@ inline HWND Focus(const Window& window) {
 }
 
 // Presses Tab until the control has the focus; false if it never gets it.
-// The first press waits for the window in front to focus a control of its
-// own, each next one for the focus to reach the control that Tab moves to
-// (as the dialog manager finds it): a press still on its way, or a change
-// of focus taken for its effect, would carry the focus past the control.
+// Each press waits for the focus to land where the dialog manager says the
+// last one sends it: a press still on its way would carry it past the control.
 inline bool TabTo(const Window& window, const Window& control) {
-  if (!WaitUntil([&] {
-        if (GetForegroundWindow() != window.handle) SetForegroundWindow(window.handle);
-        return GetForegroundWindow() == window.handle && IsChild(window.handle, Focus(window));
-      })) {
+  if (!WaitUntil([&] { return InFront(window) && IsChild(window.handle, Focus(window)); }))
     return false;
-  }
   constexpr int MostPresses = 30;  // more than a window has controls
   for (int presses = 0; presses < MostPresses && Focus(window) != control.handle; ++presses) {
     const HWND next = GetNextDlgTabItem(window.handle, Focus(window), FALSE);
-    if (!PressKeys(window, {VK_TAB}) || !WaitUntil([&] { return Focus(window) == next; })) {
+    if (!PressKeys(window, {VK_TAB}) || !WaitUntil([&] { return Focus(window) == next; }))
       return false;
-    }
   }
   return Focus(window) == control.handle;
 }

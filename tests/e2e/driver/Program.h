@@ -1,6 +1,5 @@
-// The real Ilvorande.exe started from a test process under Wine, and its
-// windows, found and worked through messages. Every wait is a condition
-// polled until a deadline.
+// The real Ilvorande.exe started under Wine, and its windows, worked through
+// messages; every wait is a condition polled until a deadline.
 #pragma once
 
 #include <windows.h>
@@ -44,19 +43,16 @@ struct Size {
   }
 };
 
-// The primary screen. Not EnumDisplaySettings(ENUM_CURRENT_SETTINGS): Wine 8
-// answers that from the mode this process first saw.
+// Not EnumDisplaySettings, which Wine 8 answers from the mode first seen.
 inline Size ScreenSize() {
   return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-// A window of another process: messages and window-manager calls reach it.
 struct Window {
   HWND handle = nullptr;
   bool Exists() const { return handle != nullptr && IsWindow(handle); }
   Window Child(auto id) const { return {GetDlgItem(handle, static_cast<int>(id))}; }
   bool Enabled() const { return IsWindowEnabled(handle); }
-  bool Checked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
   std::wstring Text() const {  // WM_GETTEXT: an edit box's own text too
     std::wstring text(Send(WM_GETTEXTLENGTH).value_or(0) + 1, L'\0');
     text.resize(Send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())).value_or(0));
@@ -67,10 +63,8 @@ struct Window {
     GetWindowRect(handle, &rect);
     return rect;
   }
-  // Posted, as the space bar would press it.
   bool Click() const { return PostMessageW(handle, BM_CLICK, 0, 0); }
   bool CloseBox() const { return PostMessageW(handle, WM_SYSCOMMAND, SC_CLOSE, 0); }
-  // Returns once the window has handled it.
   std::optional<LRESULT> Send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(handle, message, wparam, lparam, 0, DeadlineMs, &result)) return {};
@@ -93,8 +87,7 @@ class Program {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    // Wine now and then refuses a start with ERROR_INTERNAL_ERROR while the
-    // previous program is still being torn down; a later try succeeds.
+    // Wine may refuse a start (ERROR_INTERNAL_ERROR) while the last program ends.
     WaitUntil([&] {
       return CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                             nullptr, executable.parent_path().c_str(), &startup, &info) ||
@@ -116,7 +109,6 @@ class Program {
     GetExitCodeProcess(process_.get(), &status);
     return status;
   }
-  // Its visible top-level windows of that class.
   std::vector<Window> Windows(const char* className) const {
     std::vector<Window> found;
     for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr));) {
@@ -137,7 +129,6 @@ class Program {
   DWORD id_ = 0;
 };
 
-// Processes of that executable file name, whoever started them.
 inline std::vector<DWORD> ProcessesNamed(const wchar_t* exeName) {
   std::vector<DWORD> ids;
   const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
