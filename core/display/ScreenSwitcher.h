@@ -81,6 +81,8 @@ class ScreenSwitcher {
   std::optional<std::string> RestoreCaption() const;
   // The chosen screen's number when it is not the primary.
   std::optional<int> ChosenOther() const { return screens_.ChosenOther(); }
+  // The chosen screen's number; none for the primary before its number is known.
+  std::optional<int> ChosenNumber() const { return screens_.ChosenNumber(); }
   bool SeveralAttached() { return screens_.SeveralAttached(); }
 
  private:

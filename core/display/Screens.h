@@ -62,6 +62,8 @@ class Screens {
   int ChosenEntry() const;
   // The chosen screen's number when it is not the primary.
   std::optional<int> ChosenOther() const;
+  // The chosen screen's number; none for the primary before its number is known.
+  std::optional<int> ChosenNumber() const;
   // The chosen screen's mode now: the primary's from the metrics, another's
   // as last read.
   ScreenSize ChosenSize();
@@ -91,8 +93,6 @@ class Screens {
   const AttachedScreen* Find(std::optional<int> number) const;
   // The screen of that number when it is listed and not the primary.
   const AttachedScreen* OtherScreen(std::optional<int> number) const;
-  // The chosen screen's number; none for the primary before its number is known.
-  std::optional<int> ChosenNumber() const;
 
   DisplaySettings& display_;
   // Every screen while two or more are attached; none with one.

@@ -32,6 +32,8 @@ class MainWindowView {
   // call, the window shows as the process was started. Takes effect when
   // the window shows, or at once once it has.
   virtual void SetMinimized(bool minimized) = 0;
+  // Normal and in front of the others, minimised or behind them before.
+  virtual void ShowNormalInFront() = 0;
   // The window's own icon above the quit button's caption.
   virtual void ShowProgramIconOnQuitButton() = 0;
   // Returns once the About window has closed.

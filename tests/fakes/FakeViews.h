@@ -24,6 +24,7 @@ class FakeMainView : public MainWindowView {
   int chooserShows = 0;  // each one rebuilds the list
   bool optionTicked = false;
   std::optional<bool> minimized;
+  bool broughtToFront = false;
   bool closed = false;
 
   std::string Text(MainControl control) override { return texts[control]; }
@@ -40,6 +41,7 @@ class FakeMainView : public MainWindowView {
   void HideScreenChooser() override { chooser.reset(); }
   bool MakesShortcuts() override { return optionTicked; }
   void SetMinimized(bool value) override { minimized = value; }
+  void ShowNormalInFront() override { broughtToFront = true; }
   void ShowProgramIconOnQuitButton() override {}
   void ShowAboutModal() override {}
   void Close() override { closed = true; }

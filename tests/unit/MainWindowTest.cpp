@@ -202,25 +202,6 @@ TEST(Screens, EverythingActsOnTheChosenScreenWhichKeepsItsOwnRestore) {
       std::tuple(h.system.links[0].arguments, h.system.links[1].arguments, h.system.links[1].path),
       std::tuple("/4F", "/4@2F",
                  "C:\\Users\\Zoë\\Desktop\\Ilvorande en 1024 x 768 sur l'écran 2.lnk"));
-
-  // A second caller (the notification area's menu) switches as the buttons
-  // do with the option cleared, never writing a link, and the window follows.
-  ScreenSwitcher& menu = h.behaviour.Switcher();
-  menu.RestoreChosen();
-  EXPECT_EQ(h.system.switches.back(), (ModeRequest{1024, 768, 16, 2}));
-  EXPECT_EQ(h.Text(MainControl::ModeInForce), "1024 X 768");
-  menu.Choose(0);
-  EXPECT_EQ(h.view.chosenEntry, 0);
-  menu.SwitchChosenToPreset(6);
-  EXPECT_EQ(h.system.switches.back(), (ModeRequest{640, 480, 32}));
-  EXPECT_EQ(h.system.links.size(), 2u);
-  EXPECT_EQ(
-      std::tuple(menu.Entries(), menu.ChosenEntry(), menu.ModeInForce(), menu.RestoreCaption()),
-      std::tuple(
-          std::vector<std::string>{"Écran 1 : 640 x 480 (principal)", "Écran 2 : 1024 x 768"}, 0,
-          ScreenSize{640, 480}, "Restaurer à 1600 x 1200"));
-  EXPECT_EQ(h.view.chooser, menu.Entries());
-  EXPECT_EQ(h.Text(MainControl::ModeInForce), "640 X 480");
 }
 
 // A change of the desktop, read on a tick of the window's timer: the typed

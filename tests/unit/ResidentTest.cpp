@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/mainwindow/MainControlIds.h"
+#include "core/mainwindow/MainWindowResident.h"
 #include "core/resident/Resident.h"
+#include "tests/fakes/FakeViews.h"
 
 namespace ilvorande::testing {
 namespace {
@@ -125,27 +127,93 @@ TEST(Resident, MenuOnTwoScreensStartsWithTheChooserAndChecksNoPresetForAnotherMo
 static_assert(static_cast<int>(MainControl::ScreenChooserCaption) < 0x5000 &&
               static_cast<int>(ModeButton(9)) < 0x5000);
 
-TEST(Resident, EachCommandIdReachesItsDecisionAndTheTipFollows) {
+// Each menu item's and key's id through the main window's own switcher: the
+// window and the tooltip show what it did.
+TEST(Resident, EachCommandActsAsTheWindowDoesAndTheTipFollows) {
+  const std::vector<AttachedScreen> one{{1, true, 1600, 1200, 32}},
+      two{{1, true, 1600, 1200, 32}, {2, false, 1024, 768, 16}};
   const struct {
-    int id;
-    const char* call;
+    const char* name;
+    const std::vector<AttachedScreen>& screens;
+    std::vector<int> ids;
+    std::vector<ModeRequest> switches;
+    const char* tip;  // none: only the one shown with the window
+    const char* modeInForce;
+    const char* restore;
+    bool broughtToFront = false;
   } cases[] = {
-      {0x5000, "open"},      {0x5002, "quit"},     {0x5003, "restore"},  {0x5010, "preset 0"},
-      {0x5019, "preset 9"},  {0x5016, "preset 6"}, {0x501A, "screen 0"}, {0x501B, "screen 1"},
-      {0x5059, "screen 63"}, {0x5018, nullptr},  // the custom button's index
-      {0x505A, nullptr},     {0x4FFF, nullptr},    {100, nullptr},
+      {"a preset switches, the shortcut box ticked or not, and writes no link",
+       one,
+       {0x5014},
+       {{1024, 768, 32}},
+       "Ilvorande : 1024 x 768",
+       "1024 X 768",
+       "Restaurer à 1600 x 1200"},
+      {"restore goes back as the button does",
+       one,
+       {0x5015, 0x5003},
+       {{800, 600, 32}, {1600, 1200, 32}},
+       "Ilvorande : 1600 x 1200",
+       "1600 X 1200",
+       "Restaurer à 1600 x 1200"},
+      {"a screen chosen there is the window's chosen one",
+       two,
+       {0x501B, 0x5016},
+       {{640, 480, 16, 2}},
+       "Ilvorande : écran 2, 640 x 480",
+       "640 X 480",
+       "Restaurer à 1024 x 768"},
+      {"open brings the window in front",
+       one,
+       {0x5000},
+       {},
+       nullptr,
+       "1600 X 1200",
+       "",  // never switched: the layout's caption, untouched
+       true},
+      {"the custom button's index and a control's id are no commands",
+       one,
+       {0x5018, 0x505A, 0x4FFF, 100},
+       {},
+       nullptr,
+       "1600 X 1200",
+       ""},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.id);
-    FakeResident fake;
-    Resident resident(fake, fake, fake, fake, fake, Program);
+    SCOPED_TRACE(c.name);
+    MainHarness h;
+    h.system.screens = c.screens;
+    h.view.optionTicked = true;
+    h.Load();
+    FakeResident parts;
+    MainWindowResident resident(h.behaviour, h.view, parts, parts, parts, parts, Program);
     resident.WindowShown();
-    fake.calls.clear();
-    EXPECT_EQ(resident.Command(c.id), c.call != nullptr);
-    std::vector<std::string> expected;
-    if (c.call != nullptr) expected = {c.call, "tip Ilvorande : 1024 x 768"};
-    EXPECT_EQ(fake.calls, expected);
+    parts.calls.clear();
+    for (const int id : c.ids)
+      EXPECT_EQ(resident.Command(id), !c.switches.empty() || c.broughtToFront);
+    EXPECT_EQ(h.system.switches, c.switches);
+    EXPECT_TRUE(h.system.links.empty());
+    if (c.tip != nullptr) {
+      EXPECT_EQ(parts.calls.back(), std::string("tip ") + c.tip);
+    }
+    EXPECT_EQ(h.view.texts[MainControl::ModeInForce], c.modeInForce);
+    EXPECT_EQ(h.view.texts[MainControl::RestoreButton], c.restore);
+    EXPECT_EQ(h.view.chosenEntry, c.screens.size() > 1 ? 1 : -1);
+    EXPECT_EQ(h.view.broughtToFront, c.broughtToFront);
   }
+}
+
+// A switch made in the window reaches the tooltip too; quit ends the program.
+TEST(Resident, TheTipFollowsTheWindowsOwnSwitchesAndQuitEnds) {
+  MainHarness h;
+  h.Load();
+  FakeResident parts;
+  MainWindowResident resident(h.behaviour, h.view, parts, parts, parts, parts, Program);
+  resident.WindowShown();
+  h.behaviour.ModeButtonClicked(9);
+  EXPECT_EQ(parts.calls.back(), "tip Ilvorande : 1280 x 800");
+  EXPECT_THROW(resident.Command(0x5002), ProcessEnded);
+  EXPECT_TRUE(h.view.closed);
 }
 
 TEST(Resident, StartWithWindowsWritesTheValueOrRemovesTheOneThatStartsThisProgram) {

@@ -3,6 +3,8 @@
 // what a change of layout does to a minimised window and to the focus.
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <array>
 #include <chrono>
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "SystemCalls.h"
 #include "core/mainwindow/MainWindowBehaviour.h"
 #include "win32/display/Win32DisplaySettings.h"
 #include "win32/mainwindow/Win32MainWindow.h"
@@ -49,10 +52,21 @@ namespace {
 const std::vector<std::string> TwoScreens{"Écran 1 : 1600 x 1200 (principal)",
                                           "Écran 2 : 1024 x 768"};
 
+// The shell's actions on the icon.
+std::vector<DWORD> iconActions;
+BOOL WINAPI RecordNotifyIcon(DWORD action, PNOTIFYICONDATAW /*data*/) {
+  iconActions.push_back(action);
+  return TRUE;
+}
+
 class MainWindow : public ::testing::Test {
  protected:
   MainWindow() {
     reached.clear();
+    // Looked up once for the process, by whichever test first shows the icon.
+    lookedUpInstead["Shell_NotifyIconW"] =
+        reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordNotifyIcon));
+    iconActions.clear();
     window_.Attach(behaviour_);
     window_.Show(SW_SHOWNORMAL);
   }
@@ -161,6 +175,30 @@ TEST_F(MainWindow, EachCommandReachesTheBehaviourWhateverSentIt) {
     c.act();
     EXPECT_EQ(reached, c.reached);
   }
+}
+
+// Nothing of the notification area before the window has shown: the icon and
+// the keys after, their commands routed as the buttons', all given back with
+// the window.
+TEST_F(MainWindow, TheIconAndTheKeysComeAfterTheShowAndGoWithTheWindow) {
+  const auto keyFree = [] {
+    constexpr int TestKeyId = 1;
+    if (!RegisterHotKey(nullptr, TestKeyId, MOD_CONTROL | MOD_ALT | MOD_SHIFT, '4')) return false;
+    UnregisterHotKey(nullptr, TestKeyId);
+    return true;
+  };
+  EXPECT_TRUE(iconActions.empty());
+  EXPECT_TRUE(keyFree());
+  ASSERT_TRUE(HandleMessagesUntil([] { return !iconActions.empty(); }));
+  EXPECT_EQ(iconActions, (std::vector<DWORD>{NIM_ADD, NIM_SETVERSION}));
+  EXPECT_FALSE(keyFree()) << "Ctrl+Alt+Maj+4 is the program's";
+  SendMessageW(Window(), WM_HOTKEY, 0x5003, MAKELPARAM(MOD_CONTROL | MOD_ALT | MOD_SHIFT, 'Z'));
+  SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(0x5002, 0), 0);
+  EXPECT_EQ(reached, (std::vector<std::string>{"RestoreClicked", "QuitClicked"}));
+  iconActions.clear();
+  window_.Close();
+  EXPECT_EQ(iconActions, std::vector<DWORD>{NIM_DELETE});
+  EXPECT_TRUE(keyFree());
 }
 
 // At 96 dpi the client area is 491 pixels high with one screen, 519 with the

@@ -7,8 +7,13 @@
 
 #include "core/mainwindow/MainLayout.h"
 #include "core/mainwindow/MainWindowBehaviour.h"
+#include "core/mainwindow/MainWindowResident.h"
 #include "win32/helpabout/Win32AboutWindow.h"
 #include "win32/mainwindow/MainWindowLook.h"
+#include "win32/resident/Win32GlobalKeys.h"
+#include "win32/resident/Win32JumpList.h"
+#include "win32/resident/Win32NotificationIcon.h"
+#include "win32/resident/Win32RunAtLogon.h"
 #include "win32/toolkit/ButtonLook.h"
 #include "win32/toolkit/ProgramIcon.h"
 #include "win32/toolkit/TextExtent.h"
@@ -28,7 +33,9 @@ bool IsPushButton(const ControlLayout* control) {
 constexpr int TooltipWidthTwips = 4500;
 // Room between the picture and the caption of the quit button.
 constexpr int PictureGapTwips = 45;
-constexpr UINT WM_CREATE_TOOLTIP = WM_APP + 1;
+// Posted once the window has first shown: what can wait until then.
+constexpr UINT WM_AFTER_FIRST_SHOW = WM_APP + 1;
+constexpr UINT WM_NOTIFICATION_ICON = WM_APP + 2;
 // Wine 8 tells no window when a screen is attached or detached (Windows sends
 // WM_DISPLAYCHANGE): the desktop is read again this often, the one time the
 // program wakes while the user does nothing.
@@ -42,6 +49,19 @@ RECT CentredFrame(SIZE outer) {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
   return {left, top, left + outer.cx, top + outer.cy};
+}
+
+// The program's own path, as the Run value and the jump list name it.
+std::string ProgramPath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return WideToUtf8(path);
+    }
+    path.resize(path.size() * 2);
+  }
 }
 
 bool IsModeButton(int controlId) {
@@ -67,8 +87,24 @@ void Win32MainWindow::DesktopChanged() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The core last, so that it goes first: nothing it holds outlives it.
+struct Win32MainWindow::ResidentParts {
+  ResidentParts(Win32MainWindow& window, MainWindowBehaviour& behaviour)
+      : icon(window.Window(), window.Instance(), WM_NOTIFICATION_ICON),
+        keys(window.Window()),
+        core(behaviour, window, icon, keys, run, jumpList, ProgramPath()) {}
+
+  Win32NotificationIcon icon;
+  Win32GlobalKeys keys;
+  Win32RunAtLogon run;
+  Win32JumpList jumpList;
+  MainWindowResident core;
+};
+
 Win32MainWindow::Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, Shell& shell)
     : LayoutWindow(instance, MainLook, MainLayout), toolkit_(toolkit), shell_(shell) {}
+
+Win32MainWindow::~Win32MainWindow() = default;
 
 void Win32MainWindow::Created() {
   icon_ = SetProgramIcon(Window(), Instance(), Scale());
@@ -80,6 +116,7 @@ void Win32MainWindow::Created() {
 
 void Win32MainWindow::ScaleChanged() {
   icon_ = SetProgramIcon(Window(), Instance(), Scale());
+  if (resident_) resident_->icon.SetDpi(Scale().Dpi());
   if (tooltip_ != nullptr) {
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale().Pixels(TooltipWidthTwips));
   }
@@ -87,6 +124,7 @@ void Win32MainWindow::ScaleChanged() {
 
 void Win32MainWindow::Destroyed() {
   tooltip_ = nullptr;
+  if (resident_) resident_->core.WindowDestroyed();
   PostQuitMessage(0);
 }
 
@@ -109,6 +147,12 @@ void Win32MainWindow::CreateTooltip() {
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale().Pixels(TooltipWidthTwips));
 }
 
+void Win32MainWindow::StartResident() {
+  if (behaviour_ == nullptr || CurrentStage() != Stage::Open) return;
+  if (!resident_) resident_ = std::make_unique<ResidentParts>(*this, *behaviour_);
+  resident_->core.WindowShown();
+}
+
 bool Win32MainWindow::Show(int startShowCommand) {
   // Created where it will show: moving it afterwards costs a round trip to
   // the window system.
@@ -122,9 +166,10 @@ bool Win32MainWindow::Show(int startShowCommand) {
   }
   ShowAsAsked(Window(), showRequest_, startShowCommand);
   UpdateWindow(Window());
-  // Nobody hovers before the window is there: the tooltip, and the common
-  // controls library behind it, can wait until it has shown.
-  PostMessageW(Window(), WM_CREATE_TOOLTIP, 0, 0);
+  // Nobody hovers or reaches for the notification area before the window is
+  // there: the tooltip, the resident parts and the libraries behind them can
+  // wait until it has shown.
+  PostMessageW(Window(), WM_AFTER_FIRST_SHOW, 0, 0);
   return true;
 }
 
@@ -168,6 +213,13 @@ void Win32MainWindow::SetMinimized(bool minimized) {
   }
 }
 
+void Win32MainWindow::ShowNormalInFront() {
+  if (CurrentStage() != Stage::Open) return;
+  showRequest_ = ShowRequest::Normal;
+  ShowAsAsked(Window(), showRequest_, SW_SHOWNORMAL);
+  SetForegroundWindow(Window());
+}
+
 void Win32MainWindow::ShowProgramIconOnQuitButton() {
   quitShowsIcon_ = true;
   if (CurrentStage() == Stage::Open) {
@@ -186,6 +238,7 @@ void Win32MainWindow::Close() {
 
 void Win32MainWindow::Command(int id) {
   if (behaviour_ == nullptr) return;
+  if (resident_ && resident_->core.Command(id)) return;
   if (id == static_cast<int>(MainControl::ShortcutOption)) {
     behaviour_->ShortcutOptionChanged();
     return;
@@ -269,8 +322,13 @@ std::optional<LRESULT> Win32MainWindow::OwnMessage(UINT message, WPARAM wParam, 
       }
       return MAKELRESULT(static_cast<int>(ModeButton(CustomModeIndex)), DC_HASDEFID);
     }
-    case WM_CREATE_TOOLTIP:
+    case WM_AFTER_FIRST_SHOW:
       if (tooltip_ == nullptr) CreateTooltip();
+      StartResident();
+      return 0;
+    case WM_HOTKEY:
+      // Registered under the commands' own ids.
+      Command(static_cast<int>(wParam));
       return 0;
     case WM_COMMAND: {
       // Every command goes to Command(id), whoever sends it: a control's
@@ -307,6 +365,16 @@ std::optional<LRESULT> Win32MainWindow::OwnMessage(UINT message, WPARAM wParam, 
       return CDRF_DODEFAULT;
     }
     default:
+      if (!resident_) return std::nullopt;
+      switch (resident_->icon.OnMessage(message, wParam, lParam)) {
+        case IconEvent::NotTheIcons:
+          return std::nullopt;
+        case IconEvent::MenuAsked:
+          resident_->core.MenuAsked();
+          return 0;
+        case IconEvent::Handled:
+          return 0;
+      }
       return std::nullopt;
   }
 }

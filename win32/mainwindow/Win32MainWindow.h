@@ -6,6 +6,7 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,7 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   // against them, and a start that ends at once ("/4F") never pays for the
   // windows. The toolkit and the shell serve the About window.
   Win32MainWindow(HINSTANCE instance, Toolkit& toolkit, Shell& shell);
+  ~Win32MainWindow() override;
 
   // Where the window's events go.
   void Attach(MainWindowBehaviour& behaviour) { behaviour_ = &behaviour; }
@@ -41,6 +43,7 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   void HideScreenChooser() override;
   bool MakesShortcuts() override;
   void SetMinimized(bool minimized) override;
+  void ShowNormalInFront() override;
   void ShowProgramIconOnQuitButton() override;
   void ShowAboutModal() override;
   void Close() override;
@@ -55,6 +58,9 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   std::optional<LRESULT> OwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void CreateTooltip();
+  // The icon in the notification area, the keys that work anywhere and the
+  // jump list, once the window has shown.
+  void StartResident();
   // What the command of that id does, whoever gives it: a control's click,
   // a keyboard shortcut or a menu item (OwnMessage's WM_COMMAND), or any
   // other source that calls it (a hot key registered under the command's id,
@@ -68,6 +74,9 @@ class Win32MainWindow final : public LayoutWindow, public MainWindowView {
   Toolkit& toolkit_;
   Shell& shell_;
   MainWindowBehaviour* behaviour_ = nullptr;
+  // Made after the first show: start-up never pays for it.
+  struct ResidentParts;
+  std::unique_ptr<ResidentParts> resident_;
   HWND tooltip_ = nullptr;
   UniqueAccelerators shortcuts_;
   UniqueIcon icon_;
