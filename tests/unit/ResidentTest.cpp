@@ -15,15 +15,13 @@ constexpr const char* Program = "C:\\Outils\\Écrans\\Ilvorande.exe";
 
 // clang-format off
 struct FakeResident final : ResidentHost, NotificationArea, GlobalKeys, RunAtLogon, JumpList {
-  // One line a faked interface.
   ResidentState State() override { return state; }
   void SwitchToPreset(int index) override { Record("preset " + std::to_string(index)); } void ChooseScreen(int entry) override { Record("screen " + std::to_string(entry)); }
   void Restore() override { Record("restore"); } void OpenWindow() override { Record("open"); } void Quit() override { Record("quit"); }
   void Show(std::string_view tip) override { Record("tip " + std::string(tip)); } void Remove() override { Record("icon removed"); } void OpenMenu(const std::vector<MenuEntry>& entries) override { menu = entries; }
   KeySet RegisterAll() override {
     KeySet registered;
-    for (std::size_t place = 0; place < ResidentGlobalKeys.size(); ++place)
-      if (ResidentGlobalKeys[place].virtualKey != heldElsewhere) registered.Add(place);
+    for (std::size_t place = 0; place < ResidentGlobalKeys.size(); ++place) if (ResidentGlobalKeys[place].virtualKey != heldElsewhere) registered.Add(place);
     return registered;
   }
   void UnregisterAll() override { Record("keys unregistered"); }
@@ -35,8 +33,7 @@ struct FakeResident final : ResidentHost, NotificationArea, GlobalKeys, RunAtLog
   std::uint32_t heldElsewhere = 0;
   std::optional<std::string> runValue;
   std::vector<MenuEntry> menu;
-  std::string jumpProgram;
-  std::vector<JumpTask> jumpTasks;
+  std::string jumpProgram; std::vector<JumpTask> jumpTasks;
   std::vector<std::string> calls;
 };
 MenuEntry Item(std::string text, ResidentCommand command, bool checked = false) { return {Kind::Item, std::move(text), command, checked}; }
@@ -73,9 +70,8 @@ TEST(Resident, MenuOnOneScreenListsPresetsInRowOrderWithTheKeysRegistered) {
   EXPECT_EQ(fake.jumpProgram, Program);
   EXPECT_EQ(fake.jumpTasks.size(), 9u) << "the tasks' calls are checked through the seams";
   resident.WindowDestroyed();
-  // clang-format off
-  EXPECT_EQ(fake.calls, (std::vector<std::string>{"tip Ilvorande : 1024 x 768", "icon removed", "keys unregistered"}));
-  // clang-format on
+  EXPECT_EQ(fake.calls, (std::vector<std::string>{"tip Ilvorande : 1024 x 768", "icon removed",
+                                                  "keys unregistered"}));
 }
 
 // Two screens, the second at a mode no preset has (though its width and its height are presets'),
@@ -107,9 +103,8 @@ static_assert(static_cast<int>(MainControl::ScreenChooserCaption) < 0x5000 &&
 
 // Each id through the main window's own switcher: the window and the tooltip show what it did.
 TEST(Resident, EachCommandActsAsTheWindowDoesAndTheTipFollows) {
-  const std::vector<AttachedScreen> one{{1, true, 1600, 1200, 32}},
-      two{{1, true, 1600, 1200, 32}, {2, false, 1024, 768, 16}};
   // clang-format off
+  const std::vector<AttachedScreen> one{{1, true, 1600, 1200, 32}}, two{{1, true, 1600, 1200, 32}, {2, false, 1024, 768, 16}};
   const struct {
     const char* name; const std::vector<AttachedScreen>& screens; std::vector<int> ids; std::vector<ModeRequest> switches;
     const char* tip;  // none: only the one shown with the window
@@ -183,11 +178,8 @@ TEST(Resident, StartWithWindowsWritesTheValueOrRemovesTheOneThatStartsThisProgra
 TEST(Resident, KeysAreCtrlAltShiftWithTheDigitOrZWithoutRepeat) {
   EXPECT_EQ(GlobalKeyModifiers, 0x4007u);
   std::vector<std::string> keys;
-  // The label spells the virtual key, a digit's or a letter's ASCII code.
-  for (const GlobalKey& key : ResidentGlobalKeys)
-    keys.push_back(KeyLabel(key) + " " +
-                   std::to_string(ResidentCommandId(key.command).value_or(-1)));
   // clang-format off
+  for (const GlobalKey& key : ResidentGlobalKeys) keys.push_back(KeyLabel(key) + " " + std::to_string(ResidentCommandId(key.command).value_or(-1)));
   EXPECT_EQ(keys, (std::vector<std::string>{"Ctrl+Alt+Maj+0 20496", "Ctrl+Alt+Maj+1 20497", "Ctrl+Alt+Maj+7 20503", "Ctrl+Alt+Maj+2 20498", "Ctrl+Alt+Maj+9 20505",
                                             "Ctrl+Alt+Maj+3 20499", "Ctrl+Alt+Maj+4 20500", "Ctrl+Alt+Maj+5 20501", "Ctrl+Alt+Maj+6 20502", "Ctrl+Alt+Maj+Z 20483"}));
   // clang-format on

@@ -1,7 +1,7 @@
 // The jump list's shell objects are recorded: Wine 8 does not implement them.
 #include <gtest/gtest.h>
 #include <windows.h>
-// After windows.h, which they need.
+
 #include <propsys.h>
 #include <shellapi.h>
 #include <shobjidl.h>
@@ -43,8 +43,7 @@ struct Recorded : First, Others... {
     ((type == __uuidof(Others) && (*object = static_cast<Others*>(this))), ...);
     return *object != nullptr ? S_OK : E_NOINTERFACE;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 1; } ULONG STDMETHODCALLTYPE Release() override { return 1; }
 };
 
 struct Link final : Recorded<IShellLinkW, IPropertyStore> {
@@ -52,8 +51,8 @@ struct Link final : Recorded<IShellLinkW, IPropertyStore> {
   HRESULT STDMETHODCALLTYPE SetArguments(LPCWSTR arguments) override { return Answer("SetArguments " + WideToUtf8(arguments)); }
   HRESULT STDMETHODCALLTYPE SetIconLocation(LPCWSTR path, int index) override { return Answer(Printed("SetIconLocation %s, %d", WideToUtf8(path).c_str(), index)); }
   HRESULT STDMETHODCALLTYPE SetValue(REFPROPERTYKEY key, REFPROPVARIANT value) override {
-    const bool title = key.fmtid == GUID{0xF29F85E0, 0x4FF9, 0x1068, {0xAB, 0x91, 0x08, 0x00, 0x2B, 0x27, 0xB3, 0xD9}} && key.pid == 2 && value.vt == VT_LPWSTR;
-    return Answer(title ? "SetValue title " + WideToUtf8(value.pwszVal) : "SetValue other");
+    const GUID titleKey{0xF29F85E0, 0x4FF9, 0x1068, {0xAB, 0x91, 0x08, 0x00, 0x2B, 0x27, 0xB3, 0xD9}};
+    return Answer(key.fmtid == titleKey && key.pid == 2 && value.vt == VT_LPWSTR ? "SetValue title " + WideToUtf8(value.pwszVal) : "SetValue other");
   }
   RECORDED(Commit)
   NOT_USED(GetPath, LPWSTR, int, WIN32_FIND_DATAW*, DWORD) NOT_USED(GetIDList, PIDLIST_ABSOLUTE*) NOT_USED(SetIDList, PCIDLIST_ABSOLUTE)
@@ -70,8 +69,7 @@ struct Collection final : Recorded<IObjectCollection> {
   HRESULT STDMETHODCALLTYPE AddObject(IUnknown* object) override { return Answer(object == static_cast<IShellLinkW*>(&link) ? Printed("AddObject %u", ++count) : "AddObject other"); }
   HRESULT STDMETHODCALLTYPE GetCount(UINT* objects) override { *objects = count; return S_OK; }
   NOT_USED(GetAt, UINT, REFIID, void**) NOT_USED(AddFromArray, IObjectArray*) NOT_USED(RemoveObjectAt, UINT) NOT_USED(Clear)
-  Link link;
-  UINT count = 0;
+  Link link; UINT count = 0;
 };
 
 struct DestinationList final : Recorded<ICustomDestinationList> {
@@ -95,8 +93,6 @@ HRESULT WINAPI CreateRecorded(REFCLSID type, IUnknown*, DWORD, REFIID asked, voi
 }
 // clang-format on
 
-constexpr const char* Program = "C:\\Jeux vidéo\\Ilvorande.exe";
-
 // clang-format off
 TEST(Resident, JumpListCommitsTheNineTasksInOrderOrAbandonsTheListOnAnyFailure) {
   lookedUpInstead["CoCreateInstance"] = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&CreateRecorded));
@@ -108,26 +104,24 @@ TEST(Resident, JumpListCommitsTheNineTasksInOrderOrAbandonsTheListOnAnyFailure) 
     all.insert(all.end(), {"SetPath C:\\Jeux vidéo\\Ilvorande.exe", std::string("SetArguments ") + arguments, "SetIconLocation C:\\Jeux vidéo\\Ilvorande.exe, 0",
                            std::string("SetValue title ") + title, "Commit", Printed("AddObject %u", ++count)});
   all.insert(all.end(), {"AddUserTasks 9", "CommitList"});
-  // Stopped at the first task's title, and at the tasks handed over.
-  std::vector<std::string> atTitle(all.begin(), all.begin() + 5), atTasks(all);
-  atTitle.push_back("AbortList");
-  atTasks.back() = "AbortList";
-  const std::pair<const char*, std::vector<std::string>> cases[] = {{"", all}, {"BeginList", {"BeginList"}}, {"SetValue", atTitle}, {"AddUserTasks", atTasks}};
+  // The calls kept before the list is abandoned, or not: stopped at the first task's title, and at the tasks handed over.
+  const struct { const char* call; std::size_t kept; bool abandoned; } cases[] = {{"", all.size(), false}, {"BeginList", 1, false}, {"SetValue", 5, true}, {"AddUserTasks", all.size() - 1, true}};
   // clang-format on
-  for (const auto& [failingCall, expected] : cases) {
+  for (const auto& [failingCall, kept, abandoned] : cases) {
     SCOPED_TRACE(failingCall);
+    std::vector<std::string> expected(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(kept));
+    if (abandoned) expected.push_back("AbortList");
     ForgetCalls();
     ShellObjects objects;
     shellObjects = &objects;
     failing = failingCall;
-    Win32JumpList().SetTasks(Program, JumpListTasks());
+    Win32JumpList().SetTasks("C:\\Jeux vidéo\\Ilvorande.exe", JumpListTasks());
     EXPECT_EQ(calls, expected);
   }
   failing.clear();
   lookedUpInstead.erase("CoCreateInstance");
 }
 
-// 16 pixels at 96 dpi; the icon comes back when the shell starts again.
 TEST(Resident, IconTakesTheSmallIconSizeOfItsDpiAndReturnsWithTheShell) {
   // clang-format off
   lookedUpInstead["Shell_NotifyIconW"] = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordNotifyIcon));
