@@ -132,7 +132,7 @@ TEST(Resident, EachCommandActsAsTheWindowDoesAndTheTipFollows) {
       EXPECT_EQ(resident.Command(id), !c.switches.empty() || c.broughtToFront);
     EXPECT_EQ(h.system.switches, c.switches);
     EXPECT_TRUE(h.system.links.empty());
-    if (c.tip != nullptr) EXPECT_EQ(parts.calls.back(), std::string("tip ") + c.tip);
+    EXPECT_EQ(c.tip ? parts.calls.back() : "", c.tip ? std::string("tip ") + c.tip : "");
     EXPECT_EQ(h.view.texts[MainControl::ModeInForce], c.modeInForce);
     EXPECT_EQ(h.view.texts[MainControl::RestoreButton], c.restore);
     EXPECT_EQ(h.view.chosenEntry, c.screens.size() > 1 ? 1 : -1);

@@ -54,8 +54,7 @@ struct Link final : Recorded<IShellLinkW, IPropertyStore> {
     const GUID titleKey{0xF29F85E0, 0x4FF9, 0x1068, {0xAB, 0x91, 0x08, 0x00, 0x2B, 0x27, 0xB3, 0xD9}};
     return Answer(key.fmtid == titleKey && key.pid == 2 && value.vt == VT_LPWSTR ? "SetValue title " + WideToUtf8(value.pwszVal) : "SetValue other");
   }
-  RECORDED(Commit)
-  NOT_USED(GetPath, LPWSTR, int, WIN32_FIND_DATAW*, DWORD) NOT_USED(GetIDList, PIDLIST_ABSOLUTE*) NOT_USED(SetIDList, PCIDLIST_ABSOLUTE)
+  RECORDED(Commit) NOT_USED(GetPath, LPWSTR, int, WIN32_FIND_DATAW*, DWORD) NOT_USED(GetIDList, PIDLIST_ABSOLUTE*) NOT_USED(SetIDList, PCIDLIST_ABSOLUTE)
   NOT_USED(GetDescription, LPWSTR, int) NOT_USED(SetDescription, LPCWSTR) NOT_USED(GetWorkingDirectory, LPWSTR, int) NOT_USED(SetWorkingDirectory, LPCWSTR)
   NOT_USED(GetArguments, LPWSTR, int) NOT_USED(GetHotkey, WORD*) NOT_USED(SetHotkey, WORD) NOT_USED(GetShowCmd, int*) NOT_USED(SetShowCmd, int)
   NOT_USED(GetIconLocation, LPWSTR, int, int*) NOT_USED(SetRelativePath, LPCWSTR, DWORD) NOT_USED(Resolve, HWND, DWORD)
