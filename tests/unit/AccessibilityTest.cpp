@@ -21,12 +21,11 @@ void ExpectCreationOrder(const WindowLayout& layout, std::initializer_list<Contr
 // A caption right before the box that it names; focusable controls in tab order.
 TEST(CreationOrder, PutsEachCaptionRightBeforeWhatItNames) {
   using enum MainControl;
-  ExpectCreationOrder(
-      MainLayout, {ModeButton(0), QuitButton,    ModeInForceCaption, ModeInForce,   RestoreButton,
-                   ModeButton(1), ModeButton(2), ModeButton(3),      ModeButton(4), ModeButton(5),
-                   ModeButton(6), HelpButton,    AboutButton,        ModeButton(7), WidthCaption,
-                   WidthBox,      TimesSign,     HeightCaption,      HeightBox,     ModeButton(8),
-                   ModeButton(9), ShortcutOption});
+  // clang-format off
+  ExpectCreationOrder(MainLayout, {ModeButton(0), QuitButton, ModeInForceCaption, ModeInForce, RestoreButton, ModeButton(1),
+      ModeButton(2), ModeButton(3), ModeButton(4), ModeButton(5), ModeButton(6), HelpButton, AboutButton, ModeButton(7),
+      WidthCaption, WidthBox, TimesSign, HeightCaption, HeightBox, ModeButton(8), ModeButton(9), ShortcutOption});
+  // clang-format on
   using enum AboutControl;
   ExpectCreationOrder(AboutLayout,
                       {Title, Version, Picture, BackButton, Statement, WebAddress, MailLink});

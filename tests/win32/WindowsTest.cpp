@@ -49,9 +49,8 @@ BOOL WINAPI SimulateIs(HWND window) {
 bool highContrast = false;
 
 BOOL WINAPI ScriptHighContrast(UINT action, UINT size, void* value, UINT update) {
-  if (action != SPI_GETHIGHCONTRAST) {
+  if (action != SPI_GETHIGHCONTRAST)
     return __real___imp_SystemParametersInfoW(action, size, value, update);
-  }
   static_cast<HIGHCONTRASTW*>(value)->dwFlags = highContrast ? HCF_HIGHCONTRASTON : 0;
   return TRUE;
 }
