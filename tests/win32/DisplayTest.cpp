@@ -1,6 +1,5 @@
-// The display calls, their flags and their order, and what each answer
-// means. The record that a switch hands over is the unit test's
-// (SwitchRecord): here only the mode it asks for.
+// The display calls, their flags and order, what each answer means; the record is SwitchRecord's
+// unit test's, here only the mode it asks for.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -38,11 +37,11 @@ TEST(Display, SwitchesThenStoresAndTellsEveryWindowOnlyOnSuccess) {
               c.answer);
     // The primary by the calls that name no device, another by its device name.
     const std::string device = c.otherScreen ? Printed("\"\\\\.\\DISPLAY%d\"", *c.otherScreen) : "";
+    // clang-format off
     const auto change = [&](int flags) {
-      return (c.otherScreen ? "ChangeDisplaySettingsExA(" + device + ", "
-                            : "ChangeDisplaySettingsA(") +
-             Printed("%d x %d x %d, flags %d)", c.width, c.height, c.depth, flags);
+      return (c.otherScreen ? "ChangeDisplaySettingsExA(" + device + ", " : "ChangeDisplaySettingsA(") + Printed("%d x %d x %d, flags %d)", c.width, c.height, c.depth, flags);
     };
+    // clang-format on
     std::vector expected{"EnumDisplaySettingsA(" + (c.otherScreen ? device : "NULL") + ", 0)",
                          change(Fullscreen)};
     if (c.stored) expected.push_back(change(UpdateRegistry));

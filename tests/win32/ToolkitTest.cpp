@@ -1,5 +1,4 @@
-// The toolkit's reading of the system: message boxes and their answers, the
-// program's own path, the user's decimal separator, the waiting messages.
+// The toolkit's message boxes, program's path, decimal separator and waiting messages.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -87,8 +86,7 @@ TEST(Toolkit, DecimalSeparatorIsTheUsersOwnElseADot) {
   }
 }
 
-// After a switch: every message it brought, then back, leaving a quit to
-// the main loop.
+// After a switch: every message it brought, leaving a quit to the main loop.
 TEST(Toolkit, WaitingMessagesAreAllProcessedThenItReturns) {
   constexpr int Waiting = 3;
   for (int posted = 0; posted < Waiting; ++posted)

@@ -1,6 +1,4 @@
-// What the windows decide that Wine never shows: how a window shows when
-// Windows gives its first show the state of the shortcut that started it,
-// and the About window's colours under high contrast.
+// What Wine never shows: a first show given the starting shortcut's state, high contrast colours.
 #include <gtest/gtest.h>
 #include <windows.h>
 
