@@ -1,6 +1,5 @@
-// What a screen reader and a high-contrast theme get from the windows'
-// design: the order in which the controls are made, which is the order of
-// Tab, of reading and of names, and where each colour comes from.
+// For screen readers and high contrast: the controls' creation order (that of Tab, reading
+// and names) and where each colour comes from.
 #include <gtest/gtest.h>
 
 #include "core/helpabout/AboutLayout.h"

@@ -1,5 +1,4 @@
-// The windows' design in twips and fonts, as drawn for them, and twips to
-// pixels at the scales that Windows offers.
+// The windows' design in twips and fonts, and twips to pixels at the scales Windows offers.
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -36,9 +36,8 @@ TEST(ArgumentPart, SplitsOffTheProgramsPathAndOneBlank) {
   for (const auto& [full, arguments] : cases) EXPECT_EQ(ArgumentPart(full), arguments) << full;
 }
 
-// Only blanks (character 32) are trimmed, at both ends; a tab is part of the
-// text. "@" and digits right after the button's digit name a screen; the
-// suffix is read from what follows them, as without.
+// Only blanks (32) are trimmed, a tab is text. "@" and digits right after the button's digit
+// name a screen; the suffix is read from what follows them, as without.
 TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
   using enum AfterSwitch;
   const std::optional<NamedScreen> primary;

@@ -17,8 +17,7 @@ namespace {
 // SW_SHOWNORMAL of a process started from a shortcut by the shortcut's state.
 enum class State { Hidden, Normal, Minimized, Maximized };
 const HWND Simulated = reinterpret_cast<HWND>(0x5150);
-State state = State::Hidden;
-State firstShowTakes = State::Normal;
+State state = State::Hidden, firstShowTakes = State::Normal;
 bool shownOnce = false;
 
 State After(int command) {
