@@ -298,8 +298,9 @@ TEST(Screens, TheCommandLineSwitchesTheScreenItNames) {
               std::tuple(c.switches, c.messages, c.minimized, c.ends, c.chosenEntry));
     // Without "@" the screens are never enumerated.
     EXPECT_EQ(h.system.enumerations == 0, c.commandLine.find('@') == std::string::npos);
-    if (c.commandLine == "/6@2")  // screen 2 chosen with its own size and restore
+    if (c.commandLine == "/6@2") {  // screen 2 chosen with its own size and restore
       EXPECT_EQ(h.Boxes() + " " + h.Shown(), "640 480 640 X 480 / Restaurer à 1024 x 768");
+    }
   }
 }
 
