@@ -1,6 +1,5 @@
-// What a screen reader and a high-contrast theme get from the windows'
-// design: the order in which the controls are made, which is the order of
-// Tab, of reading and of names, and where each colour comes from.
+// For screen readers and high contrast: the controls' creation order (that of Tab, reading
+// and names) and where each colour comes from.
 #include <gtest/gtest.h>
 
 #include "core/helpabout/AboutLayout.h"
@@ -21,12 +20,11 @@ void ExpectCreationOrder(const WindowLayout& layout, std::initializer_list<Contr
 // A caption right before the box that it names; focusable controls in tab order.
 TEST(CreationOrder, PutsEachCaptionRightBeforeWhatItNames) {
   using enum MainControl;
-  ExpectCreationOrder(
-      MainLayout, {ModeButton(0), QuitButton,    ModeInForceCaption, ModeInForce,   RestoreButton,
-                   ModeButton(1), ModeButton(2), ModeButton(3),      ModeButton(4), ModeButton(5),
-                   ModeButton(6), HelpButton,    AboutButton,        ModeButton(7), WidthCaption,
-                   WidthBox,      TimesSign,     HeightCaption,      HeightBox,     ModeButton(8),
-                   ModeButton(9), ShortcutOption});
+  // clang-format off
+  ExpectCreationOrder(MainLayout, {ModeButton(0), QuitButton, ModeInForceCaption, ModeInForce, RestoreButton, ModeButton(1),
+      ModeButton(2), ModeButton(3), ModeButton(4), ModeButton(5), ModeButton(6), HelpButton, AboutButton, ModeButton(7),
+      WidthCaption, WidthBox, TimesSign, HeightCaption, HeightBox, ModeButton(8), ModeButton(9), ShortcutOption});
+  // clang-format on
   using enum AboutControl;
   ExpectCreationOrder(AboutLayout,
                       {Title, Version, Picture, BackButton, Statement, WebAddress, MailLink});

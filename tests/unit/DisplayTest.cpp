@@ -32,11 +32,10 @@ TEST(SwitchRecord, WritesFieldsSizeAndDepthOverTheEnumeratedRecord) {
             Bytes(enumerated, {{40, 0x001C0000}, {104, 0xFFFF}, {108, 800}, {112, 600}}));
 }
 
-const ShownMessage Refusal{"Votre carte graphique n'accepte pas cette résolution",
-                           MessageStyle::OkWithStopIcon, "Désolé"};
-const ShownMessage RestartQuestion{
-    "Les modifications prendront effet après avoir redemarré votre PC, c'est parti ???",
-    MessageStyle::YesNoSystemModal, "Info"};
+// clang-format off
+const ShownMessage Refusal{"Votre carte graphique n'accepte pas cette résolution", MessageStyle::OkWithStopIcon, "Désolé"};
+const ShownMessage RestartQuestion{"Les modifications prendront effet après avoir redemarré votre PC, c'est parti ???", MessageStyle::YesNoSystemModal, "Info"};
+// clang-format on
 
 TEST(ModeSwitch, ActsOnTheSystemsAnswer) {
   using enum SwitchAnswer;
@@ -46,12 +45,9 @@ TEST(ModeSwitch, ActsOnTheSystemsAnswer) {
   // clang-format off
   const struct { const char* name; std::int32_t height, depth; std::optional<SwitchAnswer> answer; MessageAnswer userAnswer;
                  int restarts; std::vector<ShownMessage> messages; } cases[] = {
-      {"Switched", 768, 32, Switched, Other, 0, {}},
-      {"RestartAccepted", 768, 32, NeedsRestart, Yes, 1, {RestartQuestion}},
-      {"RestartDeclined", 768, 32, NeedsRestart, Other, 0, {RestartQuestion}},
-      {"Refused", 700, 32, Refused, Other, 0, {Refusal}},
-      {"LargestDepth", 768, 32767, Switched, Other, 0, {}},
-      {"DepthBeyondSixteenBits", 768, 32768, std::nullopt, Other, 0, {}},
+      {"Switched", 768, 32, Switched, Other, 0, {}}, {"RestartAccepted", 768, 32, NeedsRestart, Yes, 1, {RestartQuestion}},
+      {"RestartDeclined", 768, 32, NeedsRestart, Other, 0, {RestartQuestion}}, {"Refused", 700, 32, Refused, Other, 0, {Refusal}},
+      {"LargestDepth", 768, 32767, Switched, Other, 0, {}}, {"DepthBeyondSixteenBits", 768, 32768, std::nullopt, Other, 0, {}},
   };
   // clang-format on
   for (const auto& c : cases) {

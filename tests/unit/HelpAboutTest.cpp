@@ -37,8 +37,7 @@ TEST(CommandHelp, TellsHowToChooseAScreenOnlyWhenThereAreSeveral) {
             std::string::npos);
 }
 
-// The running program's own version, whatever it is; from a renamed copy, the mail's subject
-// names them.
+// The running program's own version; from a renamed copy, the mail's subject names them.
 TEST(AboutWindow, ShowsItsIconAndVersionAndThePictureAndTheTwoLinksOpenTheirAddresses) {
   const std::string folder = "C:\\Programmes\\Ilvorande";
   const OpenedAddress web{FakeAboutView::OwnHandle, false, "http://ilvorande.example/", folder};

@@ -1,5 +1,4 @@
-// The windows' design in twips and fonts, as drawn for them, and twips to
-// pixels at the scales that Windows offers.
+// The windows' design in twips and fonts, and twips to pixels at the scales Windows offers.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -23,9 +22,8 @@ TEST(TwipsToPixels, RoundsToTheNearestPixelAtEveryScale) {
   }
 }
 
-constexpr FontSpec Sans{"MS Sans Serif", 825};
 // clang-format off
-struct Row { int id; ControlKind kind; std::string_view caption; int left, top, width, height; FontSpec font = Sans; };
+struct Row { int id; ControlKind kind; std::string_view caption; int left, top, width, height; FontSpec font{"MS Sans Serif", 825}; };
 // clang-format on
 
 void ExpectDesign(const WindowLayout& layout, std::string_view caption, int width, int height,
@@ -56,36 +54,25 @@ TEST(Layout, EveryControlStandsWhereTheDesignPutsItInTwips) {
   // clang-format off
   const std::vector<Row> main{
       {Id(ShortcutOption), CheckBox, "Créer un raccourci vers le bureau", 180, 30, 3465, 465},
-      {Id(WidthCaption), Label, "largeur", 435, 450, 540, 240},
-      {Id(HeightCaption), Label, "hauteur", 1800, 450, 540, 255},
-      {Id(WidthBox), Edit, "", 180, 690, 1035, 315},
+      {Id(WidthCaption), Label, "largeur", 435, 450, 540, 240}, {Id(HeightCaption), Label, "hauteur", 1800, 450, 540, 255},
+      {Id(WidthBox), Edit, "", 180, 690, 1035, 315}, {Id(HeightBox), Edit, "", 1530, 705, 1035, 315},
       {Id(TimesSign), Label, "X", 1290, 660, 240, 405, {"MS Sans Serif", 1350}},
-      {Id(HeightBox), Edit, "", 1530, 705, 1035, 315},
       {Id(ModeButton(8)), Button, "Autre...", 2670, 660, 960, 400},
-      {Id(ModeButton(0)), Button, "", 180, 1065, 3450, 400},
-      {Id(ModeButton(1)), Button, "", 180, 1470, 3450, 400},
-      {Id(ModeButton(7)), Button, "", 180, 1875, 3450, 400},
-      {Id(ModeButton(2)), Button, "", 180, 2280, 3450, 400},
-      {Id(ModeButton(9)), Button, "", 180, 2685, 3450, 400},
-      {Id(ModeButton(3)), Button, "", 180, 3090, 3450, 400},
-      {Id(ModeButton(4)), Button, "", 180, 3495, 3450, 400},
-      {Id(ModeButton(5)), Button, "", 180, 3900, 3450, 400},
-      {Id(ModeButton(6)), Button, "", 180, 4305, 3450, 400},
-      {Id(ModeInForceCaption), Label, "Ilvorande actuel", 330, 4950, 1155, 195},
-      {Id(ModeInForce), Label, "", 1590, 4950, 45, 195},
+      {Id(ModeButton(0)), Button, "", 180, 1065, 3450, 400}, {Id(ModeButton(1)), Button, "", 180, 1470, 3450, 400}, {Id(ModeButton(7)), Button, "", 180, 1875, 3450, 400},
+      {Id(ModeButton(2)), Button, "", 180, 2280, 3450, 400}, {Id(ModeButton(9)), Button, "", 180, 2685, 3450, 400}, {Id(ModeButton(3)), Button, "", 180, 3090, 3450, 400},
+      {Id(ModeButton(4)), Button, "", 180, 3495, 3450, 400}, {Id(ModeButton(5)), Button, "", 180, 3900, 3450, 400}, {Id(ModeButton(6)), Button, "", 180, 4305, 3450, 400},
+      {Id(ModeInForceCaption), Label, "Ilvorande actuel", 330, 4950, 1155, 195}, {Id(ModeInForce), Label, "", 1590, 4950, 45, 195},
       {Id(RestoreButton), Button, "Restaurer", 180, 5325, 3450, 400},
-      {Id(HelpButton), Button, "Info Ligne de commande", 180, 5775, 1455, 495},
-      {Id(AboutButton), Button, "A Propos", 2175, 5775, 1455, 495},
+      {Id(HelpButton), Button, "Info Ligne de commande", 180, 5775, 1455, 495}, {Id(AboutButton), Button, "A Propos", 2175, 5775, 1455, 495},
       {Id(QuitButton), Button, "Quitter", 180, 6315, 3450, 855},
   };
   // clang-format on
   ExpectDesign(MainLayout, "Ilvorande", 3900, 7365, main);
 
   // With two screens or more, the chooser's row above the same window.
-  std::vector<Row> withScreens{
-      {Id(ScreenChooserCaption), Label, "écran", 180, 90, 540, 195},
-      {Id(ScreenChooser), DropDownList, "", 735, 30, 2895, 1800},
-  };
+  // clang-format off
+  std::vector<Row> withScreens{{Id(ScreenChooserCaption), Label, "écran", 180, 90, 540, 195}, {Id(ScreenChooser), DropDownList, "", 735, 30, 2895, 1800}};
+  // clang-format on
   for (Row row : main) withScreens.push_back((row.top += 420, row));
   ExpectDesign(MainLayoutWithScreens, "Ilvorande", 3900, 7785, withScreens);
 

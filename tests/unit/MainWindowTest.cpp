@@ -1,5 +1,4 @@
-// Start-up, the mode buttons, restore, the command line, the screens and the
-// window commands, against the system and the window in memory.
+// The main window's behaviour against the system and the window in memory.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -45,12 +44,9 @@ TEST(ModeButtons, InputWhileASwitchFinishesRunsInsideItAndRestoreWaitsForIt) {
   // clang-format off
   // waiting: the mode buttons clicked, -1 for Ctrl+Z; restoreFirst: "Restaurer" clicked, not a mode button
   const struct { const char* name; std::vector<int> waiting; bool restoreFirst; std::vector<ModeRequest> switches; } cases[] = {
-      {"Ctrl+Z as the screen changes acts once the switch ends", {-1}, false, {to800, back}},
-      {"pressed three times, it acts once", {-1, -1, -1}, false, {to800, back}},
-      {"another button's switch runs to its end first", {4}, false, {to800, to1024}},
-      {"Ctrl+Z while restoring is that restore", {-1}, true, {to800, back}},
-      {"after a switch made while restoring, a new one", {4, -1}, true, {to800, back, to1024, back}},
-      {"before any switch, nothing", {-1}, true, {}},
+      {"Ctrl+Z as the screen changes acts once the switch ends", {-1}, false, {to800, back}}, {"pressed three times, it acts once", {-1, -1, -1}, false, {to800, back}},
+      {"another button's switch runs to its end first", {4}, false, {to800, to1024}}, {"Ctrl+Z while restoring is that restore", {-1}, true, {to800, back}},
+      {"after a switch made while restoring, a new one", {4, -1}, true, {to800, back, to1024, back}}, {"before any switch, nothing", {-1}, true, {}},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -109,8 +105,7 @@ TEST(ShortcutOption, TickedTheButtonsWriteLinksInsteadOfSwitching) {
   EXPECT_FALSE(h.RestoreEnabled());
 
   // The mode saved by the first press, before any switch, is what restore offers.
-  h.system.screens[0].width = 800;
-  h.system.screens[0].height = 600;
+  h.system.screens[0] = {1, true, 800, 600, 32};
   h.view.optionTicked = false;
   h.behaviour.ShortcutOptionChanged();
   EXPECT_EQ(h.Text(ModeButton(4)), "1024 x 768");
@@ -123,12 +118,9 @@ TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
   // clang-format off
   // minimized: none when the state is left alone
   const struct { const char* commandLine; int helps; std::optional<ModeRequest> request; std::optional<bool> minimized; bool ends; } cases[] = {
-      {"", 0, std::nullopt, std::nullopt, false},
-      {"/4", 0, to1024, false, false},
-      {"/4M", 0, to1024, true, false},
-      {"/4F", 0, to1024, std::nullopt, true},
-      {"4F", 1, to1024, std::nullopt, true},
-      {"/M", 1, std::nullopt, std::nullopt, false},
+      {"", 0, std::nullopt, std::nullopt, false}, {"/4", 0, to1024, false, false},
+      {"/4M", 0, to1024, true, false}, {"/4F", 0, to1024, std::nullopt, true},
+      {"4F", 1, to1024, std::nullopt, true}, {"/M", 1, std::nullopt, std::nullopt, false},
       {"abc", 2, std::nullopt, std::nullopt, false},
       // The boxes are still empty at that point: nothing to switch to.
       {"/8", 0, std::nullopt, false, false},
@@ -159,8 +151,9 @@ TEST(CommandLine, SwitchesAtStartUpThenShowsMinimisesOrEnds) {
 const AttachedScreen Primary{1, true, 1600, 1200, 32};
 const AttachedScreen Second{2, false, 1024, 768, 16};
 const std::vector<AttachedScreen> TwoScreens{Primary, Second};
-const std::vector<std::string> TwoEntries{"Écran 1 : 1600 x 1200 (principal)",
-                                          "Écran 2 : 1024 x 768"};
+// clang-format off
+const std::vector<std::string> TwoEntries{"Écran 1 : 1600 x 1200 (principal)", "Écran 2 : 1024 x 768"};
+// clang-format on
 
 TEST(Screens, EverythingActsOnTheChosenScreenWhichKeepsItsOwnRestore) {
   Harness h;
@@ -204,21 +197,16 @@ TEST(Screens, EverythingActsOnTheChosenScreenWhichKeepsItsOwnRestore) {
                  "C:\\Users\\Zoë\\Desktop\\Ilvorande en 1024 x 768 sur l'écran 2.lnk"));
 }
 
-// A change of the desktop, read on a tick of the window's timer: the typed
-// sizes stay unless another screen is chosen now, and a second reading that
-// finds the same screens changes nothing in the window.
+// A change of the desktop, read on a timer's tick: the typed sizes stay unless another screen
+// is chosen now; a second reading that finds the same screens changes nothing.
 TEST(Screens, TheWindowShowsWhatTheScreensAreNotOnlyHowMany) {
-  const std::vector<AttachedScreen> one{Primary}, oneAt1024{{1, true, 1024, 768, 32}},
-      second1280{Primary, {2, false, 1280, 1024, 16}},
-      swapped{{1, false, 1600, 1200, 32}, {2, true, 1024, 768, 16}},
-      three{Primary, Second, {3, false, 800, 600, 8}};
-  const std::vector<std::string> none, entries1280{TwoEntries[0], "Écran 2 : 1280 x 1024"},
-      entriesSwapped{"Écran 1 : 1600 x 1200", "Écran 2 : 1024 x 768 (principal)"};
-  const ModeRequest primary640{640, 480, 32}, second640{640, 480, 16, 2},
-      primary640At16{640, 480, 16};
   // chosen: the entry chosen before (-1: none, as at start); entries: none without a chooser;
   // boxes: the typed sizes are "123 45"; preset6: what the 640 x 480 button then switches.
   // clang-format off
+  const std::vector<AttachedScreen> one{Primary}, oneAt1024{{1, true, 1024, 768, 32}}, second1280{Primary, {2, false, 1280, 1024, 16}},
+      swapped{{1, false, 1600, 1200, 32}, {2, true, 1024, 768, 16}}, three{Primary, Second, {3, false, 800, 600, 8}};
+  const std::vector<std::string> none, entries1280{TwoEntries[0], "Écran 2 : 1280 x 1024"}, entriesSwapped{"Écran 1 : 1600 x 1200", "Écran 2 : 1024 x 768 (principal)"};
+  const ModeRequest primary640{640, 480, 32}, second640{640, 480, 16, 2}, primary640At16{640, 480, 16};
   const struct { std::vector<AttachedScreen> before, after; int chosen; std::vector<std::string> entries;
                  int chosenEntry; const char *boxes, *modeInForce; ModeRequest preset6; } cases[] = {
       {one, oneAt1024, -1, none, -1, "123 45", "1024 X 768", primary640},  // switched by another program
@@ -253,9 +241,8 @@ TEST(Screens, TheWindowShowsWhatTheScreensAreNotOnlyHowMany) {
   }
 }
 
-// Ctrl+Z pressed while a switch of screen 2 finishes, then screen 2
-// unplugged before the restore can act: nothing more is switched, the
-// primary least of all (its own switch is there to be restored).
+// Ctrl+Z while screen 2's switch finishes, screen 2 unplugged before the restore acts: nothing
+// more is switched, the primary least of all (its own switch is there to be restored).
 TEST(Screens, ARestoreWaitingForAScreenThatWentDoesNothing) {
   // Seen once the switch ends, or by the window's timer before it ends.
   for (const bool timerTicks : {false, true}) {
@@ -279,34 +266,24 @@ TEST(Screens, ARestoreWaitingForAScreenThatWentDoesNothing) {
 
 TEST(Screens, TheCommandLineSwitchesTheScreenItNames) {
   const ModeRequest primaryTo1024{1024, 768, 32};
-  const auto missing = [](const std::string& number) {
-    return std::vector<ShownMessage>{
-        {"L'écran " + number + " n'est pas branché.", MessageStyle::OkWithStopIcon, "Désolé"}};
-  };
-  const std::vector<AttachedScreen> secondPrimary{{1, false, 1024, 768, 16},
-                                                  {2, true, 1600, 1200, 32}},
-      aloneAsSecond{{2, true, 1600, 1200, 32}};
   // clang-format off
+  const auto missing = [](const std::string& number) {
+    return std::vector<ShownMessage>{{"L'écran " + number + " n'est pas branché.", MessageStyle::OkWithStopIcon, "Désolé"}};
+  };
+  const std::vector<AttachedScreen> secondPrimary{{1, false, 1024, 768, 16}, {2, true, 1600, 1200, 32}}, aloneAsSecond{{2, true, 1600, 1200, 32}};
   const struct { std::string commandLine; std::vector<AttachedScreen> screens; std::vector<ModeRequest> switches;
                  std::vector<ShownMessage> messages; std::optional<bool> minimized; bool ends;
                  int chosenEntry; /* -1: no chooser */ } cases[] = {
-      {"/4@2F", TwoScreens, {{1024, 768, 16, 2}}, {}, std::nullopt, true, 1},
-      {"/4@1F", TwoScreens, {primaryTo1024}, {}, std::nullopt, true, 0},
-      {"/8@2", TwoScreens, {}, {}, false, false, 1},
-      {"/6@2", TwoScreens, {{640, 480, 16, 2}}, {}, false, false, 1},
-      {"/4F", TwoScreens, {primaryTo1024}, {}, std::nullopt, true, -1},
-      {"/4@9F", TwoScreens, {}, missing("9"), std::nullopt, true, -1},
-      {"/4@0M", TwoScreens, {}, missing("0"), true, false, 0},
-      {"/4@1", {Primary}, {primaryTo1024}, {}, false, false, -1},
+      {"/4@2F", TwoScreens, {{1024, 768, 16, 2}}, {}, std::nullopt, true, 1}, {"/4@1F", TwoScreens, {primaryTo1024}, {}, std::nullopt, true, 0},
+      {"/8@2", TwoScreens, {}, {}, false, false, 1}, {"/6@2", TwoScreens, {{640, 480, 16, 2}}, {}, false, false, 1},
+      {"/4F", TwoScreens, {primaryTo1024}, {}, std::nullopt, true, -1}, {"/4@9F", TwoScreens, {}, missing("9"), std::nullopt, true, -1},
+      {"/4@0M", TwoScreens, {}, missing("0"), true, false, 0}, {"/4@1", {Primary}, {primaryTo1024}, {}, false, false, -1},
       {"/4@2", {Primary}, {}, missing("2"), false, false, -1},
       // The primary is another screen than 1.
-      {"/4@2F", secondPrimary, {primaryTo1024}, {}, std::nullopt, true, 1},
-      {"/4@1", secondPrimary, {{1024, 768, 16, 1}}, {}, false, false, 0},
-      {"/4@2", aloneAsSecond, {primaryTo1024}, {}, false, false, -1},
-      {"/4@1", aloneAsSecond, {}, missing("1"), false, false, -1},
+      {"/4@2F", secondPrimary, {primaryTo1024}, {}, std::nullopt, true, 1}, {"/4@1", secondPrimary, {{1024, 768, 16, 1}}, {}, false, false, 0},
+      {"/4@2", aloneAsSecond, {primaryTo1024}, {}, false, false, -1}, {"/4@1", aloneAsSecond, {}, missing("1"), false, false, -1},
       // A number a person can read, in a message box that fits the screen.
-      {"/5@999999999999", TwoScreens, {}, missing("999999999999"), false, false, 0},
-      {"/5@" + std::string(13, '9'), TwoScreens, {}, missing("9999…9999"), false, false, 0},
+      {"/5@999999999999", TwoScreens, {}, missing("999999999999"), false, false, 0}, {"/5@" + std::string(13, '9'), TwoScreens, {}, missing("9999…9999"), false, false, 0},
       {"/5@" + std::string(3000, '9'), TwoScreens, {}, missing("9999…9999"), false, false, 0},
   };
   // clang-format on
@@ -321,8 +298,7 @@ TEST(Screens, TheCommandLineSwitchesTheScreenItNames) {
               std::tuple(c.switches, c.messages, c.minimized, c.ends, c.chosenEntry));
     // Without "@" the screens are never enumerated.
     EXPECT_EQ(h.system.enumerations == 0, c.commandLine.find('@') == std::string::npos);
-    // Screen 2 switched, and chosen with its own size and restore.
-    if (goesOn && c.commandLine == "/6@2") {
+    if (c.commandLine == "/6@2") {  // screen 2 chosen with its own size and restore
       EXPECT_EQ(h.Boxes() + " " + h.Shown(), "640 480 640 X 480 / Restaurer à 1024 x 768");
     }
   }

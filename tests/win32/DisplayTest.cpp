@@ -1,6 +1,5 @@
-// The display calls, their flags and their order, and what each answer
-// means. The record that a switch hands over is the unit test's
-// (SwitchRecord): here only the mode it asks for.
+// The display calls, their flags and order, what each answer means; the record is SwitchRecord's
+// unit test's, here only the mode it asks for.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -21,18 +20,12 @@ TEST(Display, SwitchesThenStoresAndTellsEveryWindowOnlyOnSuccess) {
   // clang-format off
   const struct { const char* name; std::optional<int> otherScreen; int width, height, depth; std::deque<long> answers;
                  SwitchAnswer answer; bool stored; std::optional<unsigned long long> told; } cases[] = {
-      {"switched", primary, 1024, 768, 32, {0}, Switched, true, 0x03000400},
-      {"storing fails unseen", primary, 800, 600, 16, {0, -1}, Switched, true, 0x02580320},
-      {"largest size told", primary, 65535, 32767, 8, {0}, Switched, true, 0x7FFFFFFF},
-      {"width carries into the height", primary, 65536, 1, 8, {0}, Switched, true, 0x20000},
-      {"too large to tell, still stored", primary, 1024, 32768, 32, {0}, Switched, true, none},
-      {"restart", primary, 1024, 768, 32, {1}, NeedsRestart, false, none},
-      {"failed", primary, 1024, 768, 32, {-1}, Refused, false, none},
-      {"bad mode", primary, 1000, 700, 32, {-2}, Refused, false, none},
-      {"an unknown code", primary, 1024, 768, 32, {2}, Refused, false, none},
-      {"screen 2 switched", 2, 800, 600, 16, {0}, Switched, true, 0x02580320},
-      {"screen 2 restart", 2, 800, 600, 16, {1}, NeedsRestart, false, none},
-      {"screen 2 bad mode", 2, 800, 600, 16, {-2}, Refused, false, none},
+      {"switched", primary, 1024, 768, 32, {0}, Switched, true, 0x03000400}, {"storing fails unseen", primary, 800, 600, 16, {0, -1}, Switched, true, 0x02580320},
+      {"largest size told", primary, 65535, 32767, 8, {0}, Switched, true, 0x7FFFFFFF}, {"width carries into the height", primary, 65536, 1, 8, {0}, Switched, true, 0x20000},
+      {"too large to tell, still stored", primary, 1024, 32768, 32, {0}, Switched, true, none}, {"restart", primary, 1024, 768, 32, {1}, NeedsRestart, false, none},
+      {"failed", primary, 1024, 768, 32, {-1}, Refused, false, none}, {"bad mode", primary, 1000, 700, 32, {-2}, Refused, false, none},
+      {"an unknown code", primary, 1024, 768, 32, {2}, Refused, false, none}, {"screen 2 switched", 2, 800, 600, 16, {0}, Switched, true, 0x02580320},
+      {"screen 2 restart", 2, 800, 600, 16, {1}, NeedsRestart, false, none}, {"screen 2 bad mode", 2, 800, 600, 16, {-2}, Refused, false, none},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -44,11 +37,11 @@ TEST(Display, SwitchesThenStoresAndTellsEveryWindowOnlyOnSuccess) {
               c.answer);
     // The primary by the calls that name no device, another by its device name.
     const std::string device = c.otherScreen ? Printed("\"\\\\.\\DISPLAY%d\"", *c.otherScreen) : "";
+    // clang-format off
     const auto change = [&](int flags) {
-      return (c.otherScreen ? "ChangeDisplaySettingsExA(" + device + ", "
-                            : "ChangeDisplaySettingsA(") +
-             Printed("%d x %d x %d, flags %d)", c.width, c.height, c.depth, flags);
+      return (c.otherScreen ? "ChangeDisplaySettingsExA(" + device + ", " : "ChangeDisplaySettingsA(") + Printed("%d x %d x %d, flags %d)", c.width, c.height, c.depth, flags);
     };
+    // clang-format on
     std::vector expected{"EnumDisplaySettingsA(" + (c.otherScreen ? device : "NULL") + ", 0)",
                          change(Fullscreen)};
     if (c.stored) expected.push_back(change(UpdateRegistry));
@@ -64,7 +57,8 @@ TEST(Display, SwitchesThenStoresAndTellsEveryWindowOnlyOnSuccess) {
   }
   ForgetCalls();
   Win32DisplaySettings().PrimaryDepth();
-  EXPECT_EQ(calls, std::vector<std::string>{"CreateDCA(\"DISPLAY\")"});
+  Win32DisplaySettings().RequestRestart();
+  EXPECT_EQ(calls, (std::vector<std::string>{"CreateDCA(\"DISPLAY\")", "ExitWindowsEx(2, 0)"}));
 }
 
 // Sizes from the monitors, depths from each device's own context; a name
@@ -87,12 +81,6 @@ TEST(Display, ListsTheAttachedScreensInTheOrderOfTheirNumbers) {
     if (index < 3) expected.push_back(Printed("CreateDCA(\"%s\")", devices[index].name));
   }
   EXPECT_EQ(calls, expected);
-}
-
-TEST(Display, RestartAsksTheSystemToReboot) {
-  ForgetCalls();
-  Win32DisplaySettings().RequestRestart();
-  EXPECT_EQ(calls, std::vector<std::string>{"ExitWindowsEx(2, 0)"});
 }
 
 }  // namespace

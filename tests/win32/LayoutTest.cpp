@@ -1,7 +1,5 @@
-// Both windows' layouts made into real windows by the window skeleton: a
-// control's place at twips x dpi / 1440 and its font, at 96 dpi as created
-// and at 144 once the window is told that its dpi changed; the chooser's row
-// that comes and goes.
+// Both layouts made into real windows: places and fonts at 96 dpi as created and at 144 once
+// told the dpi changed; the chooser's row that comes and goes.
 #include <gtest/gtest.h>
 #include <windows.h>
 

@@ -16,11 +16,10 @@ TEST(Scale, ProgramIconGrowsWithTheScale) {
     const TestWindow window = MakeWindow();
     const UniqueIcon icon = SetProgramIcon(window.get(), GetModuleHandleW(nullptr), DpiScale(dpi));
     EXPECT_EQ(IconSide(icon.get()), pixels);
-    for (const WPARAM which : {ICON_BIG, ICON_SMALL}) {
+    for (const WPARAM which : {ICON_BIG, ICON_SMALL})
       EXPECT_EQ(SendMessageW(window.get(), WM_GETICON, which, 0),
                 reinterpret_cast<LRESULT>(icon.get()))
           << (which == ICON_BIG ? "big" : "small");
-    }
   }
 }
 

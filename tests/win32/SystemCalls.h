@@ -1,8 +1,5 @@
-// The system calls that the Win32 layer makes, recorded instead of made (or
-// made after, where the tests' real windows need them): the test executable
-// is linked with ld's --wrap on the import slots (__imp_Name) of those listed
-// in WrappedCalls.def. ShellExecuteA, looked up at run time, is handed out by
-// a wrapped GetProcAddress.
+// The Win32 layer's system calls, recorded (and made where real windows need them): ld's --wrap
+// on the import slots (__imp_Name) of WrappedCalls.def; ShellExecuteA via GetProcAddress.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,4 @@
-// The toolkit's reading of the system: message boxes and their answers, the
-// program's own path, the user's decimal separator, the waiting messages.
+// The toolkit's message boxes, program's path, decimal separator and waiting messages.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -16,12 +15,11 @@ const std::string TextAndTitle = "\"Désolé, c'est parti ???\", \"Info\"";
 TEST(Toolkit, MessageBoxTakesTheStyleAsItIsAndOnlyYesReadsAsYes) {
   using enum MessageStyle;
   using enum MessageAnswer;
+  // clang-format off
   const std::tuple<MessageStyle, int, MessageAnswer> cases[] = {
-      {YesNoSystemModal, IDYES, Yes},
-      {YesNoSystemModal, IDNO, Other},
-      {OkWithStopIcon, IDOK, Other},
-      {OkWithInformationIcon, IDCANCEL, Other},
-      {OkWithInformationIcon, 0 /* the box failed */, Other}};
+      {YesNoSystemModal, IDYES, Yes}, {YesNoSystemModal, IDNO, Other}, {OkWithStopIcon, IDOK, Other},
+      {OkWithInformationIcon, IDCANCEL, Other}, {OkWithInformationIcon, 0 /* the box failed */, Other}};
+  // clang-format on
   for (const auto& [style, pressed, answer] : cases) {
     SCOPED_TRACE(pressed);
     ForgetCalls();
@@ -38,11 +36,10 @@ TEST(Toolkit, MessageBoxBlocksTheWindowInFront) {
   enum State { Hidden, Shown, Disabled, Active };
   constexpr int NoOwner = -1;
   // The owner's index in the windows; either side of it, whichever way they are listed.
+  // clang-format off
   const std::pair<std::vector<State>, int> cases[] = {
-      {{Hidden}, NoOwner},
-      {{Hidden, Disabled, Shown, Disabled, Hidden}, 2},
-      {{Active, Shown}, 0},
-      {{Shown, Active}, 1}};
+      {{Hidden}, NoOwner}, {{Hidden, Disabled, Shown, Disabled, Hidden}, 2}, {{Active, Shown}, 0}, {{Shown, Active}, 1}};
+  // clang-format on
   for (const auto& [states, ownerIndex] : cases) {
     SCOPED_TRACE(ownerIndex);
     std::vector<TestWindow> windows;
@@ -64,7 +61,6 @@ TEST(Toolkit, MessageBoxBlocksTheWindowInFront) {
 TEST(Toolkit, FolderAndBaseNameOfTheProgramsPath) {
   const std::wstring deep = L"D:\\" + std::wstring(300, L'a');  // beyond MAX_PATH
   const std::tuple<std::wstring, std::string, std::string> cases[] = {
-      // path, folder, base name
       {L"C:\\Ilvorande.exe", "C:\\", "Ilvorande"},
       {L"C:\\Jeux vidéo\\Ilvorande.2.exe", "C:\\Jeux vidéo", "Ilvorande.2"},
       {deep + L"\\Résolution.exe", "D:\\" + std::string(300, 'a'), "Résolution"},
@@ -90,13 +86,11 @@ TEST(Toolkit, DecimalSeparatorIsTheUsersOwnElseADot) {
   }
 }
 
-// After a switch: every message it brought, then back, leaving a quit to
-// the main loop.
+// After a switch: every message it brought, leaving a quit to the main loop.
 TEST(Toolkit, WaitingMessagesAreAllProcessedThenItReturns) {
   constexpr int Waiting = 3;
-  for (int posted = 0; posted < Waiting; ++posted) {
+  for (int posted = 0; posted < Waiting; ++posted)
     ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0));
-  }
   PostQuitMessage(0);
   Win32Toolkit().ProcessWaitingMessages();
   MSG next{};

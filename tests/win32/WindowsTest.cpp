@@ -1,6 +1,4 @@
-// What the windows decide that Wine never shows: how a window shows when
-// Windows gives its first show the state of the shortcut that started it,
-// and the About window's colours under high contrast.
+// What Wine never shows: a first show given the starting shortcut's state, high contrast colours.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -19,8 +17,7 @@ namespace {
 // SW_SHOWNORMAL of a process started from a shortcut by the shortcut's state.
 enum class State { Hidden, Normal, Minimized, Maximized };
 const HWND Simulated = reinterpret_cast<HWND>(0x5150);
-State state = State::Hidden;
-State firstShowTakes = State::Normal;
+State state = State::Hidden, firstShowTakes = State::Normal;
 bool shownOnce = false;
 
 State After(int command) {
@@ -49,9 +46,8 @@ BOOL WINAPI SimulateIs(HWND window) {
 bool highContrast = false;
 
 BOOL WINAPI ScriptHighContrast(UINT action, UINT size, void* value, UINT update) {
-  if (action != SPI_GETHIGHCONTRAST) {
+  if (action != SPI_GETHIGHCONTRAST)
     return __real___imp_SystemParametersInfoW(action, size, value, update);
-  }
   static_cast<HIGHCONTRASTW*>(value)->dwFlags = highContrast ? HCF_HIGHCONTRASTON : 0;
   return TRUE;
 }
