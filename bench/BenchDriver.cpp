@@ -325,6 +325,21 @@ long SystemHandlesPerSwitch(const DEVMODEW& original) {
   return handles[2] - handles[1];
 }
 
+// Once a switch has landed the program (and Wine within it) still holds a
+// few handles for a moment: counted when two counts a moment apart agree.
+ProgramObjects SettledObjects(HANDLE process) {
+  constexpr DWORD MomentMs = 100;
+  ProgramObjects last = CountProgramObjects(process);
+  WaitFor([&] {
+    Sleep(MomentMs);
+    const ProgramObjects now = CountProgramObjects(process);
+    const bool settled = SameObjects(last, now, {0});
+    last = now;
+    return settled;
+  });
+  return last;
+}
+
 // The main window shown with its icon and keys; switches made as the icon's
 // menu posts its items (WM_COMMAND with the item's id, lParam 0) and as
 // Ctrl+Alt+Maj+digit pressed while the bench's own window is in front, each
@@ -350,7 +365,7 @@ void ResidentRow(const std::wstring& folder, const DEVMODEW& original) {
     fail("no window or no icon within 10 s");
   }
   for (int turn = 0; outcome.empty() && turn < ResidentWarmUpSwitches + ResidentSwitches; ++turn) {
-    if (turn == ResidentWarmUpSwitches) before = CountProgramObjects(started.process.hProcess);
+    if (turn == ResidentWarmUpSwitches) before = SettledObjects(started.process.hProcess);
     const ilvorande::ResidentCommand command{ilvorande::ResidentAction::SwitchToPreset,
                                              ResidentPresets[turn % 2]};
     const bool byMenu = turn / 2 % 2 == 0;
@@ -367,7 +382,7 @@ void ResidentRow(const std::wstring& folder, const DEVMODEW& original) {
     }
   }
   if (outcome.empty()) {
-    after = CountProgramObjects(started.process.hProcess);
+    after = SettledObjects(started.process.hProcess);
     const SystemShare share{systemHandlesPerSwitch * ResidentSwitches};
     same = SameObjects(before, after, share);
     outcome = CompareObjects(before, after, share);
