@@ -1,8 +1,6 @@
-# Sourced by the wrappers that run a suite in a Wine prefix of its own.
-# copy_prefix NAME [SETUP...]: WINEPREFIX becomes a copy of the current
-# prefix, $WINEPREFIX-NAME, made again (then SETUP run in it) when the base
-# prefix's settings or the scripts that make either change; its Wine server
-# ends with the calling script.
+# copy_prefix NAME [SETUP...]: WINEPREFIX becomes $WINEPREFIX-NAME, a copy
+# made again (then SETUP run in it) when the base prefix's settings or these
+# scripts change; its Wine server ends with the calling script.
 copy_prefix() {
     local name=$1 base=${WINEPREFIX:?} stamp
     shift

@@ -1,7 +1,6 @@
 #!/bin/sh
-# Runs a GoogleTest program and exits 77, which CTest reports as skipped,
-# when it passed but skipped a test: the summary then says what did not run.
-# The output goes through a file: Wine helpers would hold a pipe open.
+# Exits 77 (CTest's skipped) when the GoogleTest program passed but skipped a
+# test. Through a file: Wine helpers would hold a pipe open.
 out=$(mktemp) || exit 1
 trap 'rm -f "$out"' EXIT
 "$@" >"$out" 2>&1

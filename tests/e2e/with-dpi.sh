@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs CMD in a copy of the current Wine prefix whose screen scale is DPI:
-# Wine reads it from the registry when its server starts.
-#   with-dpi.sh DPI CMD [ARGS...]
+# with-dpi.sh DPI CMD...: CMD in a copy of the Wine prefix at that screen
+# scale, which Wine reads from the registry when its server starts.
 set -euo pipefail
 dpi=$1
 shift

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Runs CMD on the two-screen display (ILVORANDE_TWO_SCREENS_DISPLAY) in a
-# copy of the current Wine prefix: a Wine server serves one display. Exits
-# 77 (skipped) when no such display was started.
-#   with-two-screens.sh CMD [ARGS...]
+# with-two-screens.sh CMD...: CMD on the two-screen display, in a copy of the
+# Wine prefix (a Wine server serves one display); skipped (77) without one.
 set -euo pipefail
 if [[ -z ${ILVORANDE_TWO_SCREENS_DISPLAY:-} ]]; then
     echo "with-two-screens.sh: no two-screen display (scripts/with-test-env.sh starts one)" >&2

@@ -49,13 +49,11 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   std::vector<AttachedScreen> screens{{1, true, 1600, 1200, 32}};
   std::deque<SwitchAnswer> answers;  // Switched once none is left
   std::vector<ModeRequest> switches;
-  int enumerations = 0;
-  int restarts = 0;
+  int enumerations = 0, restarts = 0;
 
   // The toolkit.
   std::string commandLine;
-  std::string appFolder = "C:\\Programmes\\Ilvorande";
-  std::string appBaseName = "Ilvorande";
+  std::string appFolder = "C:\\Programmes\\Ilvorande", appBaseName = "Ilvorande";
   AppVersion version{3, 1, 0};
   std::string decimalSeparator = ".";
   std::vector<ShownMessage> messages;
@@ -116,9 +114,8 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
   std::optional<std::string> ExpandEnvironment(std::string_view text) override {
     if (expansionFails) return std::nullopt;
     std::string result(text);  // the first %SystemRoot%, as C:\Windows
-    constexpr std::string_view root = "%SystemRoot%";
-    if (const auto at = result.find(root); at != std::string::npos)
-      result.replace(at, 12, "C:\\Windows");
+    if (const auto at = result.find("%SystemRoot%"); at != std::string::npos)
+      result.replace(at, std::string_view("%SystemRoot%").size(), "C:\\Windows");
     return result;
   }
   void WriteLink(const ShellLink& link) override { links.push_back(link); }
@@ -132,9 +129,8 @@ class FakeSystem : public DisplaySettings, public Toolkit, public Shell {
  private:
   template <typename Answer>
   static Answer Next(std::deque<Answer>& queue, Answer otherwise) {
-    if (queue.empty()) return otherwise;
-    const Answer answer = queue.front();
-    queue.pop_front();
+    const Answer answer = queue.empty() ? otherwise : queue.front();
+    if (!queue.empty()) queue.pop_front();
     return answer;
   }
 

@@ -1,8 +1,6 @@
-// Feeds arbitrary command lines and typed-in sizes to the code that reads
-// them, and checks the properties that every input must keep. The pure
-// readers take every input; the whole start-up, with the system in memory,
-// takes only the inputs whose length is a multiple of StartUpLengthDivisor,
-// as it costs far more.
+// Arbitrary command lines and typed-in sizes to their readers, and the
+// properties every input keeps; the whole start-up, which costs far more, only
+// on the inputs whose length is a multiple of StartUpLengthDivisor.
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -43,24 +41,21 @@ Input Split(std::string_view data) {
 }
 
 std::optional<std::int32_t> IfInRange(std::int64_t value) {
-  if (!std::in_range<std::int32_t>(value)) return std::nullopt;
-  return static_cast<std::int32_t>(value);
+  return std::in_range<std::int32_t>(value) ? std::optional(static_cast<std::int32_t>(value))
+                                            : std::nullopt;
 }
 
-// A whole number, written in decimal between blanks (spaces and tabs), reads
-// as itself with no fraction or a fraction of zeros in the separator in use,
-// and as its even neighbour away from zero when the fraction is one half;
-// nothing when the result is beyond 32 bits. Number and writing come from
-// the bytes.
+// A whole number from the bytes, between blanks (spaces and tabs), reads as
+// itself with no fraction or zeros after the separator in use, as its even
+// neighbour away from zero after ".5"; as nothing beyond 32 bits.
 void CheckWrittenNumbers(std::string_view bytes, std::string_view separatorField) {
   constexpr std::uint64_t MostBlanks = 3, ZeroChoices = 3, SignChoices = 2;
   constexpr std::int64_t Beyond32Bits = std::int64_t{1} << 32;
   // The next bytes as one number; zeros once they run out.
   const auto draw = [&bytes](int count) {
     std::uint64_t value = 0;
-    for (; count > 0; --count, bytes.remove_prefix(bytes.empty() ? 0 : 1)) {
+    for (; count > 0; --count, bytes.remove_prefix(bytes.empty() ? 0 : 1))
       value = value << CHAR_BIT | (bytes.empty() ? 0u : static_cast<unsigned char>(bytes[0]));
-    }
     return value;
   };
   std::string blanks[2];  // before and after
@@ -77,18 +72,16 @@ void CheckWrittenNumbers(std::string_view bytes, std::string_view separatorField
   const std::string separator = separatorField.starts_with(',') ? "," : ".";
   const std::string digits = (value >= 0 && plus ? "+" : "") + std::to_string(value);
 
-  for (const std::string& fraction : {std::string(), separator, separator + "0" + zeros}) {
+  for (const std::string& fraction : {std::string(), separator, separator + "0" + zeros})
     Require(ConvertCustomNumber(blanks[0] + digits + fraction + blanks[1], separator) ==
             IfInRange(value));
-  }
   const std::int64_t magnitude = value < 0 ? -value : value;
   const std::int64_t even = magnitude % 2 == 0 ? magnitude : magnitude + 1;
   Require(ConvertCustomNumber(blanks[0] + digits + separator + "5" + zeros + blanks[1],
                               separator) == IfInRange(value < 0 ? -even : even));
 }
 
-// Help at most twice, one switch at most, and the program ends only after a
-// switch or a screen that isn't there.
+// Help twice and one switch at most; an end only after a switch or a missing screen.
 void CheckStartUp(const Input& input) {
   MainHarness h;
   FakeSystem& system = h.system;
@@ -114,9 +107,8 @@ void CheckStartUp(const Input& input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const Input input = Split(std::string_view(reinterpret_cast<const char*>(data), size));
-  // Any command line reads without a fault the sanitizers would see.
+  // Without a fault the sanitizers would see.
   (void)ParseCommandLine(input.fields[0]);
-  // So does any typed-in text.
   (void)ConvertCustomNumber(input.fields[1], input.fields[3]);
   (void)ConvertCustomNumber(input.fields[2], input.fields[3]);
   CheckWrittenNumbers(input.fields[1], input.fields[3]);

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# The release's package under Wine, in a copy of the test prefix made for this
-# test: it installs silently for the user, a newer package replaces it, an
-# older one refuses, and the uninstall leaves nothing of its own behind, and
-# removes the Run value of "Démarrer avec Windows", which the install never
-# writes. Every wait names what it waits for and has a deadline; any failing
-# step says which.
+# The release's package under Wine, in a copy of the test prefix: it installs
+# for the user, a newer package replaces it, an older one refuses, and the
+# uninstall leaves nothing of its own, the Run value of "Démarrer avec
+# Windows" included. Every wait has a deadline; a failing step says which.
 #   test_install.sh SOURCE_DIR RELEASE_DIR VERSION   (under scripts/with-test-env.sh)
 set -eEuo pipefail
 trap 'echo "FAILED: line $LINENO: \"$BASH_COMMAND\" ended with $?" >&2' ERR
@@ -21,15 +19,9 @@ export WINEPREFIX=$base-installer XDG_DATA_HOME=$work/share XDG_CONFIG_HOME=$wor
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
-# Win+R by name: Wine's shell does not read App Paths, so it is checked here
-# in the package's tables and below in the registry.
-cut -f2- <(msiinfo export "$package" Registry) | tr -d '\r' | grep -qxF \
-    $'1\tSoftware\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Ilvorande.exe\t\t[#Ilvorande.exe]\tProgram' ||
-    fail "no App Paths entry in the package"
 msiinfo export "$package" LaunchCondition |
     grep -qF $'\tUne version plus récente d\'Ilvorande est déjà installée.' || fail "no French downgrade message"
 
-# A newer and an older package of the same files.
 mkdir "$work/files"
 unzip -q "$release/Ilvorande-$version-win64.zip" Ilvorande.exe LISEZMOI.txt -d "$work/files"
 "$source_dir/installer/make-msi.sh" 99.0.0 "$work/files" 0 "$work/newer.msi"
@@ -37,23 +29,16 @@ unzip -q "$release/Ilvorande-$version-win64.zip" Ilvorande.exe LISEZMOI.txt -d "
 
 rm -rf "$WINEPREFIX"
 cp -a "$base" "$WINEPREFIX"
-# msiexec may return while what it started still works: the Windows
-# Installer's service, the shell writing or removing the menu's entries
-# (winemenubuilder). The prefix has settled once every process of it has
-# ended, which is when its wineserver ends.
-settle() {  # settle WHAT
-    local deadline=120
-    timeout "$deadline" wineserver -w ||
-        fail "after $1, the prefix's processes still ran $deadline s later"
-}
+# msiexec may return while what it started still works (the Installer's
+# service, winemenubuilder): the prefix has settled once its wineserver ends.
+settle() { timeout 120 wineserver -w || fail "after $1, the prefix's processes still ran 120 s later"; }
 # Wine's services start with the first program and keep its output.
 wine wineboot </dev/null >/dev/null 2>&1
 settle "the prefix's start"
 
 windows() { local path=${1//\//\\}; echo "Z:$path"; }
 unix() { local path=${1#C:}; echo "$WINEPREFIX/drive_c${path//\\//}"; }
-# A registry key and all below it, in UTF-8, a line per key and per value,
-# each starting with its key.
+# A registry key and all below it, a line per key and per value, each after its key.
 flat() {  # flat KEY
     wine reg export "$1" "$(windows "$work/export.reg")" /y >/dev/null
     iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r' |
@@ -70,8 +55,7 @@ msiexec() {  # msiexec ARGS...: its status, whose low byte only Unix keeps
     settle "msiexec $*"
     return "$status"
 }
-# The entries named Ilvorande in Windows' list of installed apps (Wine keeps
-# even a per-user one in HKLM), and the one expected, in French.
+# Ilvorande in the installed apps (Wine keeps even a per-user one in HKLM), and as expected.
 entries() {
     flat 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' | cut -f2 |
         grep -E '^"(DisplayName|DisplayVersion|Publisher|Language)"=' | grep -A3 -xF '"DisplayName"="Ilvorande"' || true
@@ -94,6 +78,7 @@ done
 link=$(lnkinfo "$(unix "$app_data\\Microsoft\\Windows\\Start Menu\\Programs\\Ilvorande.lnk")")
 [[ $(sed -n 's/^\tLocal path\t*: //p' <<<"$link") == "$folder\\Ilvorande.exe" ]] || fail "link target: $link"
 [[ $(sed -n 's/^\tWorking directory\t*: //p' <<<"$link") == "$folder\\" ]] || fail "link folder: $link"
+# Win+R by name, which Wine's shell does not do.
 app_path=$(flat 'HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Ilvorande.exe')
 grep -qxF "@=\"${folder//\\/\\\\}\\\\Ilvorande.exe\"" <(cut -f2 <<<"$app_path") || fail "App Paths: $app_path"
 icon=$(flat 'HKCU\Software\Microsoft\Installer\Products' | cut -f2 | sed -n 's/^"ProductIcon"="\(.*\)"$/\1/p')
@@ -115,8 +100,7 @@ msiexec /i "$(windows "$work/older.msi")" /qn || status=$?
 wine reg add "$run_key" /v Ilvorande /d "\"$folder\\Ilvorande.exe\" /8M" /f >/dev/null
 msiexec /x "$(windows "$work/newer.msi")" /qn || fail "the uninstall failed"
 snapshot after
-# Left to the Windows Installer: its cache folders and its empty keys. Left
-# to Wine: its record of the desktop menu entries that its shell wrote.
+# Left: the Installer's caches and empty keys, Wine's record of its menu entries.
 caches=$(unix "$app_data")
 left=$(comm -13 "$work/before.files" "$work/after.files" |
     grep -vxF -e ./windows/Installer -e ".${caches#"$WINEPREFIX/drive_c"}/Microsoft/Installer" || true)

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# The release's package read through its tables, without installing it: what
-# the Windows Installer's rules ask of a per-user package, and its summary.
+# The release's package read through its tables, without installing it.
 #   test_package.sh SOURCE_DIR RELEASE_DIR VERSION
 set -euo pipefail
 
@@ -12,22 +11,18 @@ fail() { echo "FAILED: $*"; exit 1; }
 table() { msiinfo export "$package" "$1" | tail -n +4 | tr -d '\r'; }
 summary() { msiinfo suminfo "$1" | sed -n "s/^$2: //p"; }
 
-# Everything lands in the user's profile, where a component's key path must
-# be a value in HKCU (Registry root 1; Component attribute 4: the key path is
-# a Registry row). A folder or a file is none.
+# In the user's profile a component's key path must be an HKCU value
+# (Registry root 1; Component attribute 4: a Registry row).
 faults=$(awk -F'\t' 'NR == FNR { if ($2 == 1) hkcu[$1]; next }
     !(int($4 / 4) % 2 && ($6 in hkcu)) { print $1 " (key path \"" $6 "\")" }' \
     <(table Registry) <(table Component))
 [[ -z $faults ]] || fail "components whose key path is no HKCU value: $faults"
 
-# The uninstall removes the folders the install made, the program's own and
-# the user's Programs, once empty (2: on uninstall).
+# The uninstall removes the folders it made, once empty (2: on uninstall).
 folders=$(table RemoveFile | awk -F'\t' '$3 == "" { print $4 " " $5 }' | sort)
 [[ $folders == $'INSTALLFOLDER 2\nUserPrograms 2' ]] || fail "folders removed on uninstall: $folders"
 
-# Windows shows the package in French; its code follows the bytes it holds
-# (that the same files give the same package, code included, is the test
-# Reproducible's): one changed byte of the program gives another.
+# In French; one changed byte of the program gives another package code.
 [[ $(summary "$package" Template) == "x64;1036" ]] || fail "summary template: $(summary "$package" Template)"
 code=$(summary "$package" 'Revision number (UUID)')
 unzip -q "$release/Ilvorande-$version-win64.zip" Ilvorande.exe LISEZMOI.txt -d "$work"

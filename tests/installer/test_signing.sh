@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# make dist with a throwaway key signs the program (the one in the archive and
-# in the package) and the package, and each signature verifies against the
-# key's certificate; one changed byte breaks it; the program without its
-# signature is the build's own bytes, and the unsigned release holds those.
-# The digests published are the signed files'. A signature that does not
+# make dist with a throwaway key signs the program and the package, which
+# verify, unless a byte changed; without its signature the program is the
+# build's. The digests are the signed files'. A signature that does not
 # verify stops make dist and leaves no release behind, not even an older one.
 #   test_signing.sh SOURCE_DIR WINDOWS_BUILD_DIR UNSIGNED_RELEASE_DIR
 set -euo pipefail
@@ -46,8 +44,7 @@ grep -qxF "  InstallerSha256: \"$(sha256sum "$package" | cut -d' ' -f1 | tr a-f 
     dist/winget/manifests/i/Ilvorande/Ilvorande/*/Ilvorande.Ilvorande.installer.yaml ||
     fail "the winget manifest holds another digest than the signed package's"
 
-# A verification that fails, of the program then of the package, over an
-# earlier release in the same folder.
+# A verification that fails, of the program then the package, over an earlier release.
 mkdir bin
 cat >bin/osslsigncode <<'SHIM'
 #!/bin/sh

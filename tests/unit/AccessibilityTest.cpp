@@ -33,21 +33,14 @@ TEST(CreationOrder, PutsEachCaptionRightBeforeWhatItNames) {
 }
 
 TEST(Ink, HighContrastTakesEveryColourFromTheSystem) {
-  const struct {
-    TextColour colour;
-    bool highContrast;
-    Ink ink;
-  } cases[] = {
-      {TextColour::System, false, SystemColour::WindowText},
-      {TextColour::Purple, false, Rgb{128, 0, 128}},
-      {TextColour::Blue, false, Rgb{0, 0, 255}},
-      {TextColour::System, true, SystemColour::WindowText},
-      {TextColour::Purple, true, SystemColour::WindowText},
-      {TextColour::Blue, true, SystemColour::HotLight},
-  };
-  for (const auto& c : cases) {
-    EXPECT_TRUE(InkFor(c.colour, c.highContrast) == c.ink)
-        << static_cast<int>(c.colour) << (c.highContrast ? " in high contrast" : "");
+  using enum TextColour;
+  // clang-format off
+  const std::tuple<TextColour, bool, Ink> cases[] = {
+      {System, false, SystemColour::WindowText}, {Purple, false, Rgb{128, 0, 128}}, {Blue, false, Rgb{0, 0, 255}},
+      {System, true, SystemColour::WindowText}, {Purple, true, SystemColour::WindowText}, {Blue, true, SystemColour::HotLight}};
+  // clang-format on
+  for (const auto& [colour, highContrast, ink] : cases) {
+    EXPECT_TRUE(InkFor(colour, highContrast) == ink) << int(colour) << ' ' << highContrast;
   }
 }
 

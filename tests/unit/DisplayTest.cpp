@@ -1,7 +1,9 @@
 // The switch record and the answers to a switch.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <tuple>
 
 #include "core/display/ModeSwitch.h"
 #include "core/display/SwitchRecord.h"
@@ -10,29 +12,24 @@
 namespace ilvorande::testing {
 namespace {
 
-std::uint32_t WordAt(const DevModeRecord& record, std::size_t offset) {
-  std::uint32_t word = 0;
-  std::memcpy(&word, reinterpret_cast<const char*>(&record) + offset, sizeof word);
-  return word;
+// The record's bytes, the words at the given offsets written over the enumerated record's.
+std::array<unsigned char, sizeof(DevModeRecord)> Bytes(
+    const DevModeRecord& record, std::initializer_list<std::pair<int, std::uint32_t>> words = {}) {
+  std::array<unsigned char, sizeof(DevModeRecord)> bytes;
+  std::memcpy(bytes.data(), &record, sizeof record);
+  for (const auto& [offset, word] : words) std::memcpy(&bytes[offset], &word, sizeof word);
+  return bytes;
 }
 
+// dmFields (bits per pixel, width and height; no frequency), dmBitsPerPel, dmPelsWidth and
+// dmPelsHeight at their DEVMODEA offsets; the depth's 16 bits not sign-extended.
 TEST(SwitchRecord, WritesFieldsSizeAndDepthOverTheEnumeratedRecord) {
   DevModeRecord enumerated;
   std::memset(&enumerated, 0xA5, sizeof enumerated);
-  const DevModeRecord record = BuildSwitchRecord(enumerated, 1024, 768, 32);
-
-  // dmFields, dmBitsPerPel, dmPelsWidth, dmPelsHeight at their DEVMODEA offsets.
-  EXPECT_EQ(WordAt(record, 40), 0x001C0000u) << "bits per pixel, width and height; no frequency";
-  EXPECT_EQ(WordAt(record, 104), 32u);
-  EXPECT_EQ(WordAt(record, 108), 1024u);
-  EXPECT_EQ(WordAt(record, 112), 768u);
-  const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
-  for (std::size_t offset = 0; offset < 124; ++offset) {
-    const bool written = (offset >= 40 && offset < 44) || (offset >= 104 && offset < 116);
-    EXPECT_TRUE(written || bytes[offset] == 0xA5) << "byte " << offset << " changed";
-  }
-  // The depth's 16 bits, not sign-extended: the member's high half is zero.
-  EXPECT_EQ(WordAt(BuildSwitchRecord(enumerated, 800, 600, -1), 104), 0x0000FFFFu);
+  EXPECT_EQ(Bytes(BuildSwitchRecord(enumerated, 1024, 768, 32)),
+            Bytes(enumerated, {{40, 0x001C0000}, {104, 32}, {108, 1024}, {112, 768}}));
+  EXPECT_EQ(Bytes(BuildSwitchRecord(enumerated, 800, 600, -1)),
+            Bytes(enumerated, {{40, 0x001C0000}, {104, 0xFFFF}, {108, 800}, {112, 600}}));
 }
 
 const ShownMessage Refusal{"Votre carte graphique n'accepte pas cette résolution",
@@ -45,14 +42,10 @@ TEST(ModeSwitch, ActsOnTheSystemsAnswer) {
   using enum SwitchAnswer;
   using enum MessageAnswer;
   constexpr std::int32_t width = 1024;
-  const struct {
-    const char* name;
-    std::int32_t height, depth;
-    std::optional<SwitchAnswer> answer;  // none: the system is never asked
-    MessageAnswer userAnswer;
-    int restarts;
-    std::vector<ShownMessage> messages;
-  } cases[] = {
+  // answer: none when the system is never asked
+  // clang-format off
+  const struct { const char* name; std::int32_t height, depth; std::optional<SwitchAnswer> answer; MessageAnswer userAnswer;
+                 int restarts; std::vector<ShownMessage> messages; } cases[] = {
       {"Switched", 768, 32, Switched, Other, 0, {}},
       {"RestartAccepted", 768, 32, NeedsRestart, Yes, 1, {RestartQuestion}},
       {"RestartDeclined", 768, 32, NeedsRestart, Other, 0, {RestartQuestion}},
@@ -60,6 +53,7 @@ TEST(ModeSwitch, ActsOnTheSystemsAnswer) {
       {"LargestDepth", 768, 32767, Switched, Other, 0, {}},
       {"DepthBeyondSixteenBits", 768, 32768, std::nullopt, Other, 0, {}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeSystem system;
@@ -67,9 +61,9 @@ TEST(ModeSwitch, ActsOnTheSystemsAnswer) {
     system.messageAnswers.push_back(c.userAnswer);
     SwitchDisplayMode(system, system, std::nullopt, width, c.height, c.depth);
     const ModeRequest asked{width, c.height, static_cast<std::int16_t>(c.depth)};
-    EXPECT_EQ(system.switches, c.answer ? std::vector{asked} : std::vector<ModeRequest>{});
-    EXPECT_EQ(system.restarts, c.restarts);
-    EXPECT_EQ(system.messages, c.messages);
+    EXPECT_EQ(std::tuple(system.switches, system.restarts, system.messages),
+              std::tuple(c.answer ? std::vector{asked} : std::vector<ModeRequest>{}, c.restarts,
+                         c.messages));
   }
 }
 

@@ -1,6 +1,8 @@
 // Texts that come from the user: the typed-in sizes and the command line.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/mainwindow/CommandLine.h"
 #include "core/mainwindow/CustomNumber.h"
 #include "core/toolkit/ArgumentPart.h"
@@ -9,16 +11,10 @@
 namespace ilvorande {
 namespace {
 
-struct Conversion {
-  const char* text;
-  const char* separator;
-  std::optional<std::int32_t> value;
-};
-
 // Blanks, halves and the separators of whole numbers are the fuzzer's
 // properties; here the rest of the rounding, the limits and the refusals.
 TEST(CustomNumber, RoundsHalvesToEvenAndRefusesWhatIsNotANumber) {
-  const Conversion cases[] = {
+  const std::tuple<const char*, const char*, std::optional<std::int32_t>> cases[] = {
       {"600.4", ".", 600},
       {"600.50001", ".", 601},
       {".5", ".", 0},
@@ -36,9 +32,8 @@ TEST(CustomNumber, RoundsHalvesToEvenAndRefusesWhatIsNotANumber) {
       {"1 024", ".", std::nullopt},
       {"1e3", ".", std::nullopt},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ConvertCustomNumber(c.text, c.separator), c.value)
-        << '"' << c.text << "\" with \"" << c.separator << '"';
+  for (const auto& [text, separator, value] : cases) {
+    EXPECT_EQ(ConvertCustomNumber(text, separator), value) << text << " with " << separator;
   }
 }
 
@@ -63,13 +58,8 @@ TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
   const auto screen = [](std::optional<int> number, std::string digits) {
     return std::optional(NamedScreen{number, std::move(digits)});
   };
-  const struct {
-    const char* text;
-    bool helpForMissingMarker;
-    std::optional<int> buttonIndex;
-    std::optional<NamedScreen> screen;
-    AfterSwitch after;
-  } cases[] = {
+  // clang-format off
+  const struct { const char* text; bool helpForMissingMarker; std::optional<int> buttonIndex; std::optional<NamedScreen> screen; AfterSwitch after; } cases[] = {
       {"/4F ", false, 4, primary, End},
       {"  /4F  ", false, 4, primary, End},
       {" 4F", true, 4, primary, End},
@@ -94,14 +84,14 @@ TEST(CommandLineText, AScreenNumberFollowsTheDigitAfterAnAt) {
       {"/4x@2F", false, 4, primary, End},
       {"/4xyzM", false, 4, primary, ShowMinimized},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.text));
     const auto request = ParseCommandLine(c.text);
     ASSERT_TRUE(request);
-    EXPECT_EQ(request->helpForMissingMarker, c.helpForMissingMarker);
-    EXPECT_EQ(request->buttonIndex, c.buttonIndex);
-    EXPECT_EQ(request->screen, c.screen);
-    EXPECT_EQ(request->after, c.after);
+    EXPECT_EQ(std::tuple(request->helpForMissingMarker, request->buttonIndex, request->screen,
+                         request->after),
+              std::tuple(c.helpForMissingMarker, c.buttonIndex, c.screen, c.after));
   }
 }
 

@@ -63,11 +63,9 @@ BOOL WINAPI ListDevice(LPCSTR adapter, DWORD index, DISPLAY_DEVICEA* device, DWO
 // A monitor's handle is its device's place in the list, from 1.
 BOOL WINAPI ListMonitors(HDC, const RECT*, MONITORENUMPROC report, LPARAM data) {
   calls.push_back("EnumDisplayMonitors()");
-  for (std::size_t index = 0; index < devices.size(); ++index) {
-    if ((devices[index].flags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP) == 0) continue;
-    RECT place = devices[index].place;
-    report(reinterpret_cast<HMONITOR>(index + 1), nullptr, &place, data);
-  }
+  for (std::size_t index = 0; index < devices.size(); ++index)
+    if (devices[index].flags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP)
+      report(reinterpret_cast<HMONITOR>(index + 1), nullptr, &devices[index].place, data);
   return TRUE;
 }
 
@@ -83,11 +81,9 @@ constexpr ULONG_PTR DeviceContexts = 0x1000;
 
 HDC WINAPI RecordCreateDC(LPCSTR driver, LPCSTR, LPCSTR, const DEVMODEA*) {
   calls.push_back(Printed("CreateDCA(%s)", Quoted(driver).c_str()));
-  for (std::size_t index = 0; index < devices.size(); ++index) {
-    if (std::strcmp(devices[index].name, driver) == 0) {
+  for (std::size_t index = 0; index < devices.size(); ++index)
+    if (std::strcmp(devices[index].name, driver) == 0)
       return reinterpret_cast<HDC>(DeviceContexts + index);
-    }
-  }
   return nullptr;
 }
 
@@ -97,7 +93,7 @@ int WINAPI DeviceDepth(HDC dc, int index) {
   return devices[device].depth;
 }
 
-// SendMessageW is recorded, and made: the real windows of the tests need their messages.
+// SendMessageW is made too: the tests' real windows need their messages.
 template <char Kind, decltype(&::SendMessageW)* Real = nullptr>
 LRESULT WINAPI RecordMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   calls.push_back(Printed("SendMessage%c(%#llx, %#x, %#llx, %#llx)", Kind, Handle(window), message,
@@ -118,8 +114,7 @@ int WINAPI RecordMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT style)
   return pressedButton;
 }
 
-// As the system answers: a path too long for the buffer is cut to it, and
-// the answer is then the buffer's size.
+// As the system answers: a path too long is cut to the buffer, whose size it answers.
 DWORD WINAPI AnswerModuleFileName(HMODULE module, LPWSTR path, DWORD size) {
   if (modulePath.empty()) return __real___imp_GetModuleFileNameW(module, path, size);
   const DWORD length = static_cast<DWORD>(modulePath.size());
@@ -132,9 +127,8 @@ int WINAPI AnswerLocaleInfo(LCID locale, LCTYPE kind, LPWSTR text, int size) {
   if (!localeAnswers) return __real___imp_GetLocaleInfoW(locale, kind, text, size);
   calls.push_back(Printed("GetLocaleInfoW(%#lx, %#lx)", locale, kind));
   const auto answer = localeAnswers->find(kind);
-  if (answer == localeAnswers->end() || answer->second.size() >= static_cast<size_t>(size)) {
+  if (answer == localeAnswers->end() || answer->second.size() >= static_cast<size_t>(size))
     return 0;
-  }
   text[answer->second.copy(text, answer->second.size())] = L'\0';
   return static_cast<int>(answer->second.size()) + 1;  // with the terminator
 }
@@ -148,18 +142,14 @@ HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR
   return reinterpret_cast<HINSTANCE>(Opened);
 }
 
-// shell32's ShellExecuteA and those handed out instead are ours; every other
-// function is the system's.
+// shell32's ShellExecuteA and those handed out instead are ours; the rest the system's.
 FARPROC WINAPI LookUp(HMODULE module, LPCSTR name) {
-  const bool byName = HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0;
-  if (const auto instead = byName ? lookedUpInstead.find(name) : lookedUpInstead.end();
-      instead != lookedUpInstead.end()) {
+  if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) == 0)
+    return __real___imp_GetProcAddress(module, name);
+  if (const auto instead = lookedUpInstead.find(name); instead != lookedUpInstead.end())
     return instead->second;
-  }
-  if (byName && std::strcmp(name, "ShellExecuteA") == 0 &&
-      module == GetModuleHandleW(L"shell32.dll")) {
+  if (std::strcmp(name, "ShellExecuteA") == 0 && module == GetModuleHandleW(L"shell32.dll"))
     return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordShellExecute));
-  }
   return __real___imp_GetProcAddress(module, name);
 }
 
@@ -183,8 +173,7 @@ REPLACE_SYSTEM_CALL(GetMonitorInfoA, &DescribeMonitor);
 REPLACE_SYSTEM_CALL(CreateDCA, &RecordCreateDC);
 REPLACE_SYSTEM_CALL(GetDeviceCaps, &DeviceDepth);
 
-// Every function listed is replaced, here or in a suite: one left out fails
-// the link.
+// Every function listed is replaced, here or in a suite: one left out fails the link.
 extern const void* const replacements[];
 const void* const replacements[] = {
 #define SYSTEM_CALL(Name) &__wrap___imp_##Name,

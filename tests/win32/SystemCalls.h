@@ -1,9 +1,8 @@
-// The system calls that the Win32 layer makes, recorded instead of made, or
-// made after they are recorded where the tests' real windows need them. The
-// test executable is linked with ld's --wrap on the import slots (__imp_Name)
-// of those listed in WrappedCalls.def, so every call the layer makes lands here;
-// ShellExecuteA, which the layer looks up at run time, is handed out by a
-// wrapped GetProcAddress.
+// The system calls that the Win32 layer makes, recorded instead of made (or
+// made after, where the tests' real windows need them): the test executable
+// is linked with ld's --wrap on the import slots (__imp_Name) of those listed
+// in WrappedCalls.def. ShellExecuteA, looked up at run time, is handed out by
+// a wrapped GetProcAddress.
 #pragma once
 
 #include <windows.h>
@@ -26,9 +25,8 @@
 #include "WrappedCalls.def"
 #undef SYSTEM_CALL
 
-// What the slot of a function listed in WrappedCalls.def holds instead of the
-// system's function; at the global scope. A function not listed there, which
-// the link would leave unwrapped, is refused here.
+// At the global scope; a function that WrappedCalls.def does not list, which
+// the link would leave unwrapped, is refused.
 #define REPLACE_SYSTEM_CALL(Name, replacement)                           \
   static_assert(ilvorande::win32test::wrapped::Name, "listed, wrapped"); \
   decltype(&::Name) __wrap___imp_##Name = replacement
@@ -37,19 +35,17 @@ namespace ilvorande::win32test {
 
 // One line per call, "Function(arguments)", in the order made.
 inline std::vector<std::string> calls;
-// What the system answers, in order: ChangeDisplaySettingsA's and
-// ChangeDisplaySettingsExA's result codes (successful once none is left) and
-// the button pressed in MessageBoxW.
+// ChangeDisplaySettings(Ex)A's result codes in order (successful once none
+// is left), and the button pressed in MessageBoxW.
 inline std::deque<long> displayAnswers;
 inline int pressedButton = 0;
-// The program's path as GetModuleFileNameW gives it; empty: the real one.
-inline std::wstring modulePath;
-// GetLocaleInfoW's answers by the kind of value asked (LCTYPE), whatever the
-// locale; a kind not listed fails. None: the system answers.
+inline std::wstring modulePath;  // GetModuleFileNameW's; empty: the real one
+// GetLocaleInfoW's answers by LCTYPE, whatever the locale; a kind not listed
+// fails. None: the system answers.
 inline std::optional<std::map<unsigned long, std::wstring>> localeAnswers;
 
-// A display device as EnumDisplayDevicesA lists it; an attached one is also
-// a monitor there, and its own device context has that depth.
+// As EnumDisplayDevicesA lists it; an attached one is also a monitor, and
+// its own device context has that depth.
 struct DisplayDevice {
   const char* name;
   DWORD flags;
@@ -58,17 +54,12 @@ struct DisplayDevice {
 };
 inline std::vector<DisplayDevice> devices;
 
-// Functions that the layer looks up at run time, handed out by their name
-// instead of the system's.
+// Handed out by GetProcAddress by their name instead of the system's.
 inline std::map<std::string, FARPROC> lookedUpInstead;
 
 inline void ForgetCalls() {
-  calls.clear();
-  displayAnswers.clear();
+  calls.clear(), displayAnswers.clear(), modulePath.clear(), localeAnswers.reset(), devices.clear();
   pressedButton = 0;
-  modulePath.clear();
-  localeAnswers.reset();
-  devices.clear();
 }
 
 template <typename... Values>

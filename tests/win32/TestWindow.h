@@ -1,6 +1,5 @@
 // Real windows of the test's own thread, for the decisions that depend on
-// the windows there are: borderless, so that the outer rectangle is the one
-// given, and hidden until shown.
+// the windows there are: hidden until shown; and an icon's size.
 #pragma once
 
 #include <windows.h>
@@ -15,10 +14,20 @@ struct WindowDestroyer {
 };
 using TestWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
-inline TestWindow MakeWindow(RECT place = {100, 100, 300, 200}) {
-  return TestWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, place.left, place.top,
-                                    place.right - place.left, place.bottom - place.top, nullptr,
+inline TestWindow MakeWindow() {
+  return TestWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 100, 100, 200, 100, nullptr,
                                     nullptr, nullptr, nullptr));
+}
+
+// A square icon's side in pixels; 0 for no icon, -1 if not square.
+inline int IconSide(HICON icon) {
+  ICONINFO info{};
+  if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
+  BITMAP picture{};
+  GetObjectW(info.hbmColor, sizeof picture, &picture);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return picture.bmWidth == picture.bmHeight ? picture.bmWidth : -1;
 }
 
 }  // namespace ilvorande::win32test

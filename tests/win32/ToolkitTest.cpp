@@ -14,24 +14,21 @@ const std::string TextAndTitle = "\"Désolé, c'est parti ???\", \"Info\"";
 
 // The style's numbers are checked against the system's at compile time.
 TEST(Toolkit, MessageBoxTakesTheStyleAsItIsAndOnlyYesReadsAsYes) {
-  const struct {
-    MessageStyle style;
-    int pressed;
-    MessageAnswer answer;
-  } cases[] = {
-      {MessageStyle::YesNoSystemModal, IDYES, MessageAnswer::Yes},
-      {MessageStyle::YesNoSystemModal, IDNO, MessageAnswer::Other},
-      {MessageStyle::OkWithStopIcon, IDOK, MessageAnswer::Other},
-      {MessageStyle::OkWithInformationIcon, IDCANCEL, MessageAnswer::Other},
-      {MessageStyle::OkWithInformationIcon, 0 /* the box failed */, MessageAnswer::Other},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.pressed);
+  using enum MessageStyle;
+  using enum MessageAnswer;
+  const std::tuple<MessageStyle, int, MessageAnswer> cases[] = {
+      {YesNoSystemModal, IDYES, Yes},
+      {YesNoSystemModal, IDNO, Other},
+      {OkWithStopIcon, IDOK, Other},
+      {OkWithInformationIcon, IDCANCEL, Other},
+      {OkWithInformationIcon, 0 /* the box failed */, Other}};
+  for (const auto& [style, pressed, answer] : cases) {
+    SCOPED_TRACE(pressed);
     ForgetCalls();
-    pressedButton = c.pressed;
-    EXPECT_EQ(Win32Toolkit().ShowMessage("Désolé, c'est parti ???", c.style, "Info"), c.answer);
+    pressedButton = pressed;
+    EXPECT_EQ(Win32Toolkit().ShowMessage("Désolé, c'est parti ???", style, "Info"), answer);
     EXPECT_EQ(calls, std::vector{Printed("MessageBoxW(0, %s, %#x)", TextAndTitle.c_str(),
-                                         static_cast<unsigned>(c.style))});
+                                         static_cast<unsigned>(style))});
   }
 }
 
@@ -40,29 +37,24 @@ TEST(Toolkit, MessageBoxTakesTheStyleAsItIsAndOnlyYesReadsAsYes) {
 TEST(Toolkit, MessageBoxBlocksTheWindowInFront) {
   enum State { Hidden, Shown, Disabled, Active };
   constexpr int NoOwner = -1;
-  const struct {
-    const char* name;
-    std::vector<State> windows;
-    int owner;  // index in windows, or NoOwner
-  } cases[] = {
-      {"hidden", {Hidden}, NoOwner},
-      // Either side of it, whichever way the windows are listed.
-      {"shown among hidden and disabled", {Hidden, Disabled, Shown, Disabled, Hidden}, 2},
-      {"the active one, created first", {Active, Shown}, 0},
-      {"the active one, created last", {Shown, Active}, 1},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  // The owner's index in the windows; either side of it, whichever way they are listed.
+  const std::pair<std::vector<State>, int> cases[] = {
+      {{Hidden}, NoOwner},
+      {{Hidden, Disabled, Shown, Disabled, Hidden}, 2},
+      {{Active, Shown}, 0},
+      {{Shown, Active}, 1}};
+  for (const auto& [states, ownerIndex] : cases) {
+    SCOPED_TRACE(ownerIndex);
     std::vector<TestWindow> windows;
-    for (const State state : c.windows) {
+    for (const State state : states) {
       windows.push_back(MakeWindow());
       EnableWindow(windows.back().get(), state != Disabled);
       if (state != Hidden) ShowWindow(windows.back().get(), state == Active ? SW_SHOW : SW_SHOWNA);
     }
-    ASSERT_EQ(GetActiveWindow() != nullptr, c.owner != NoOwner && c.windows[c.owner] == Active);
+    ASSERT_EQ(GetActiveWindow() != nullptr, ownerIndex != NoOwner && states[ownerIndex] == Active);
     ForgetCalls();
     Win32Toolkit().ShowMessage("Désolé, c'est parti ???", MessageStyle::OkWithStopIcon, "Info");
-    const HWND owner = c.owner != NoOwner ? windows[c.owner].get() : nullptr;
+    const HWND owner = ownerIndex != NoOwner ? windows[ownerIndex].get() : nullptr;
     EXPECT_EQ(calls,
               std::vector{Printed("MessageBoxW(%#llx, %s, 0x10)",
                                   reinterpret_cast<ULONG_PTR>(owner), TextAndTitle.c_str())});
@@ -71,36 +63,28 @@ TEST(Toolkit, MessageBoxBlocksTheWindowInFront) {
 
 TEST(Toolkit, FolderAndBaseNameOfTheProgramsPath) {
   const std::wstring deep = L"D:\\" + std::wstring(300, L'a');  // beyond MAX_PATH
-  const struct {
-    std::wstring path;
-    std::string folder, baseName;
-  } cases[] = {
+  const std::tuple<std::wstring, std::string, std::string> cases[] = {
+      // path, folder, base name
       {L"C:\\Ilvorande.exe", "C:\\", "Ilvorande"},
       {L"C:\\Jeux vidéo\\Ilvorande.2.exe", "C:\\Jeux vidéo", "Ilvorande.2"},
       {deep + L"\\Résolution.exe", "D:\\" + std::string(300, 'a'), "Résolution"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.baseName);
+  for (const auto& [path, folder, baseName] : cases) {
     ForgetCalls();
-    modulePath = c.path;
-    EXPECT_EQ(Win32Toolkit().AppFolder(), c.folder);
-    EXPECT_EQ(Win32Toolkit().AppBaseName(), c.baseName);
+    modulePath = path;
+    EXPECT_EQ(Win32Toolkit().AppFolder() + " | " + Win32Toolkit().AppBaseName(),
+              folder + " | " + baseName);
   }
 }
 
 // A French user writes "1024,5"; the thousands separator is a blank there.
 TEST(Toolkit, DecimalSeparatorIsTheUsersOwnElseADot) {
-  const struct {
-    std::map<unsigned long, std::wstring> locale;
-    const char* separator;
-  } cases[] = {
-      {{{LOCALE_SDECIMAL, L","}, {LOCALE_STHOUSAND, L"\u00A0"}}, ","},
-      {{}, "."},
-  };
-  for (const auto& c : cases) {
+  const std::pair<std::map<unsigned long, std::wstring>, const char*> cases[] = {
+      {{{LOCALE_SDECIMAL, L","}, {LOCALE_STHOUSAND, L"\u00A0"}}, ","}, {{}, "."}};
+  for (const auto& [locale, separator] : cases) {
     ForgetCalls();
-    localeAnswers = c.locale;
-    EXPECT_EQ(Win32Toolkit().DecimalSeparator(), c.separator);
+    localeAnswers = locale;
+    EXPECT_EQ(Win32Toolkit().DecimalSeparator(), separator);
     // The user's default locale, its decimal separator.
     EXPECT_EQ(calls, std::vector<std::string>{"GetLocaleInfoW(0x400, 0xe)"});
   }

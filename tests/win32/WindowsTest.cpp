@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "SystemCalls.h"
+#include "TestWindow.h"
 #include "core/helpabout/AboutControlIds.h"
 #include "win32/helpabout/Win32AboutWindow.h"
 #include "win32/toolkit/Win32Shell.h"
@@ -56,81 +57,60 @@ BOOL WINAPI ScriptHighContrast(UINT action, UINT size, void* value, UINT update)
 }
 
 TEST(Windows, AFixedSizeWindowShowsAsAskedWhateverStateTheShortcutGivesItsFirstShow) {
-  const struct {
-    const char* name;
-    ShowRequest request;
-    int startShowCommand;
-    State shortcut;  // what the first SW_SHOWNORMAL becomes
-    bool shownBefore;
-    State result;
-  } cases[] = {
-      {"\"/4\" from a shortcut set to Réduite", ShowRequest::Normal, SW_SHOWMINNOACTIVE,
-       State::Minimized, false, State::Normal},
-      {"\"/4\" from a shortcut set to Agrandie", ShowRequest::Normal, SW_SHOWMAXIMIZED,
-       State::Maximized, false, State::Normal},
-      {"\"/4M\" from a shortcut set to Normale", ShowRequest::Minimized, SW_SHOWNORMAL,
-       State::Normal, false, State::Minimized},
-      {"no command line, Agrandie", ShowRequest::AsStarted, SW_SHOWMAXIMIZED, State::Maximized,
-       false, State::Normal},
-      {"no command line, Réduite", ShowRequest::AsStarted, SW_SHOWMINNOACTIVE, State::Minimized,
-       false, State::Minimized},
-      {"no command line, Normale", ShowRequest::AsStarted, SW_SHOWNORMAL, State::Normal, false,
-       State::Normal},
-      {"no command line, Normale, the first show maximised", ShowRequest::AsStarted, SW_SHOWNORMAL,
-       State::Maximized, false, State::Normal},
-      {"minimised once shown", ShowRequest::Minimized, SW_SHOWNORMAL, State::Normal, true,
-       State::Minimized},
-      {"normal again once minimised", ShowRequest::Normal, SW_SHOWNORMAL, State::Minimized, true,
-       State::Normal},
+  using enum State;
+  // shortcut: what the first SW_SHOWNORMAL becomes
+  // clang-format off
+  const struct { const char* name; ShowRequest request; int startShowCommand; State shortcut; bool shownBefore; State result; } cases[] = {
+      {"\"/4\" from a shortcut set to Réduite", ShowRequest::Normal, SW_SHOWMINNOACTIVE, Minimized, false, Normal},
+      {"\"/4\" from a shortcut set to Agrandie", ShowRequest::Normal, SW_SHOWMAXIMIZED, Maximized, false, Normal},
+      {"\"/4M\" from a shortcut set to Normale", ShowRequest::Minimized, SW_SHOWNORMAL, Normal, false, Minimized},
+      {"no command line, Agrandie", ShowRequest::AsStarted, SW_SHOWMAXIMIZED, Maximized, false, Normal},
+      {"no command line, Réduite", ShowRequest::AsStarted, SW_SHOWMINNOACTIVE, Minimized, false, Minimized},
+      {"no command line, Normale", ShowRequest::AsStarted, SW_SHOWNORMAL, Normal, false, Normal},
+      {"no command line, Normale, the first show maximised", ShowRequest::AsStarted, SW_SHOWNORMAL, Maximized, false, Normal},
+      {"minimised once shown", ShowRequest::Minimized, SW_SHOWNORMAL, Normal, true, Minimized},
+      {"normal again once minimised", ShowRequest::Normal, SW_SHOWNORMAL, Minimized, true, Normal},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    state = State::Hidden;
-    shownOnce = false;
-    firstShowTakes = c.shortcut;
+    state = Hidden, shownOnce = false, firstShowTakes = c.shortcut;
     if (c.shownBefore) SimulateShow(Simulated, SW_SHOWNORMAL);
     ShowAsAsked(Simulated, c.request, c.startShowCommand);
     EXPECT_EQ(static_cast<int>(state), static_cast<int>(c.result));
   }
 }
 
-// Runs inside the About window's modal loop.
-struct ColourCheck {
-  std::vector<COLORREF> seen;
-  static void CALLBACK Run(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    const HWND about = FindWindowW(L"IlvorandeAbout", nullptr);
-    ASSERT_NE(about, nullptr);
-    const HDC dc = CreateCompatibleDC(nullptr);
-    for (const bool on : {false, true, false}) {
-      highContrast = on;
-      SendMessageW(about, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-      for (const AboutControl control : {AboutControl::Title, AboutControl::WebAddress}) {
-        SendMessageW(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(GetDlgItem(about, static_cast<int>(control))));
-        current->seen.push_back(GetTextColor(dc));
-      }
+// The text colours of the title and the web address, read inside the About window's modal loop.
+std::vector<COLORREF> coloursSeen;
+void CALLBACK ReadColours(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  const HWND about = FindWindowW(L"IlvorandeAbout", nullptr);
+  ASSERT_NE(about, nullptr);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  for (const bool on : {false, true, false}) {
+    highContrast = on;
+    SendMessageW(about, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    for (const AboutControl control : {AboutControl::Title, AboutControl::WebAddress}) {
+      SendMessageW(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(GetDlgItem(about, static_cast<int>(control))));
+      coloursSeen.push_back(GetTextColor(dc));
     }
-    DeleteDC(dc);
-    PostMessageW(about, WM_CLOSE, 0, 0);
   }
-  static inline ColourCheck* current = nullptr;
-};
+  DeleteDC(dc);
+  PostMessageW(about, WM_CLOSE, 0, 0);
+}
 
 TEST(Windows, AboutLinksTakeTheHotLightColourUnderHighContrastAndFollowItsChanges) {
-  const HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                     GetModuleHandleW(nullptr), nullptr);
+  const TestWindow owner = MakeWindow();
   Win32Toolkit toolkit;
   Win32Shell shell;
-  ColourCheck check;
-  ColourCheck::current = &check;
   constexpr UINT Soon = 50;
-  SetTimer(nullptr, 0, Soon, &ColourCheck::Run);
-  Win32AboutWindow::ShowModal(GetModuleHandleW(nullptr), owner, toolkit, shell);
-  DestroyWindow(owner);
+  SetTimer(nullptr, 0, Soon, &ReadColours);
+  Win32AboutWindow::ShowModal(GetModuleHandleW(nullptr), owner.get(), toolkit, shell);
   const COLORREF text = GetSysColor(COLOR_WINDOWTEXT), hotLight = GetSysColor(COLOR_HOTLIGHT);
   const COLORREF purple = RGB(128, 0, 128), blue = RGB(0, 0, 255);
-  EXPECT_EQ(check.seen, (std::vector{purple, blue, text, hotLight, purple, blue}));
+  EXPECT_EQ(coloursSeen, (std::vector{purple, blue, text, hotLight, purple, blue}));
 }
 
 }  // namespace

@@ -104,12 +104,13 @@ std::int32_t DepthOf(const char* device) {
 
 // Windows sends WM_DISPLAYCHANGE itself after every dynamic change of mode
 // (ChangeDisplaySettingsEx's remarks), and so does Wine 8, checked: nothing
-// documented needs this second one, and nothing in the program reads it
-// beyond what the system's own message gives. The program has always sent
-// it, and the primary's calls stay exactly as they were (the recorded calls
-// of win32.Display; the bench's "/4F" reference leaves it out). wParam is the
-// depth as a 32-bit value, lParam the switched screen's size; a size whose
-// packed form doesn't fit lParam's 32 signed bits is not told.
+// documented needs this second one, and nothing in the program reads more
+// from it than the system's own message gives. It stays because the program
+// has always sent it, once the mode is stored, and other programs may have
+// come to wait for it; the recorded calls of a switch stay exactly as they
+// were. wParam is the depth as a 32-bit value, lParam the switched screen's
+// size; a size whose packed form doesn't fit lParam's 32 signed bits is not
+// told.
 void BroadcastChange(std::int32_t width, std::int32_t height, std::int32_t depth) {
   const std::int64_t packedSize = height * HighHalf + width;
   if (!std::in_range<std::int32_t>(packedSize)) return;

@@ -1,0 +1,100 @@
+// The end-to-end suites' fixture: each test ends with every program it
+// started ended and every screen as it found it.
+#pragma once
+
+#include <shlobj.h>
+
+#include "driver/Host.h"
+
+namespace ilvorande::e2e {
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    primary_ = ScreenSize();
+    depth_ = GetDeviceCaps(WindowDC(nullptr).get(), BITSPIXEL);
+    outputs_ = XrandrOutputs();
+    ASSERT_NE(primary_, (Size{1024, 768})) << "the tests switch to it, away from the start mode";
+  }
+
+  void TearDown() override {
+    program_.reset();
+    // One that a link started is not held by a Program.
+    for (const DWORD stray : ProcessesNamed(L"Ilvorande.exe")) {
+      ADD_FAILURE() << "a program started by the test still runs";
+      TerminateProcess(UniqueHandle(OpenProcess(PROCESS_TERMINATE, FALSE, stray)).get(), 0xDEAD);
+    }
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+    mode.dmPelsWidth = static_cast<DWORD>(primary_.width);
+    mode.dmPelsHeight = static_cast<DWORD>(primary_.height);
+    mode.dmBitsPerPel = static_cast<DWORD>(depth_);
+    EXPECT_TRUE(ScreenSize() == primary_ ||
+                ChangeDisplaySettingsW(&mode, CDS_UPDATEREGISTRY) == DISP_CHANGE_SUCCESSFUL);
+    EXPECT_TRUE(WaitUntil([&] { return ScreenSize() == primary_; }));
+    // The test's links, and the launchers that Wine writes beside them.
+    for (const fs::path& file : fs::directory_iterator(Desktop()))
+      if (file.filename().wstring().starts_with(L"Ilvorande en ")) fs::remove(file);
+    std::string command = "xrandr";
+    for (const auto& [name, mode] : XrandrOutputs())
+      if (!outputs_.contains(name)) command += " --output " + name + " --off";
+    ScreenSizes sizes;
+    for (const auto& [name, mode] : outputs_) {
+      sizes[name] = mode.size;
+      command += " --output " + name + " --mode " + std::to_string(mode.size.width) + "x" +
+                 std::to_string(mode.size.height) + " --pos " + std::to_string(mode.place.x) + "x" +
+                 std::to_string(mode.place.y);
+    }
+    EXPECT_TRUE(outputs_.size() == 1 || RunOnHost(command));
+    EXPECT_EQ(XrandrSizes(), sizes) << "the X server's screens";
+  }
+
+  // Fatal when the main window never shows.
+  void Launch(std::wstring_view arguments = {}, const fs::path& executable = InstalledProgram()) {
+    program_.emplace(arguments, executable);  // once the one before has ended
+    main_ = program_->WaitForWindow(MainWindowClassName);
+    ASSERT_TRUE(main_.Exists()) << "the main window did not show";
+  }
+
+  Window Control(MainControl id) const { return main_.Child(id); }
+
+  static fs::path Desktop() {
+    wchar_t desktop[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+    return desktop;
+  }
+
+  // Each screen reaches its size by the X server's account; fatal on a message box.
+  void ExpectScreens(const ScreenSizes& sizes) {
+    const auto boxes = [&] {
+      return program_ ? program_->Windows("#32770") : std::vector<Window>();
+    };
+    ScreenSizes seen;
+    WaitUntil([&] { return (seen = XrandrSizes()) == sizes || !boxes().empty(); });
+    for (const Window& box : boxes()) FAIL() << "a message box: " << box.Child(0xFFFF).Text();
+    for (const auto& [name, size] : sizes) EXPECT_EQ(seen[name], size) << name;
+  }
+
+  // One screen: the system's metrics, the X server and the window agree.
+  void ExpectMode(Size size) {
+    ASSERT_NO_FATAL_FAILURE(ExpectScreens({{"DUMMY0", size}}));
+    EXPECT_TRUE(WaitUntil([&] { return ScreenSize() == size; }));
+    const Window label = Control(MainControl::ModeInForce);
+    EXPECT_TRUE(WaitUntil([&] { return label.Text() == SizeText(size, L" X "); }))
+        << "the mode in force reads " << label.Text();
+  }
+
+  static std::wstring SizeText(Size size, const wchar_t* sign) {
+    return std::to_wstring(size.width) + sign + std::to_wstring(size.height);
+  }
+
+  std::optional<Program> program_;
+  Window main_;
+  Size primary_;
+  int depth_ = 0;
+  std::map<std::string, OutputMode> outputs_;
+};
+
+}  // namespace ilvorande::e2e
