@@ -3,7 +3,9 @@
 // start to exit, and start-up to the main window shown (and, for
 // information, against a window with one button). The references carry the
 // program's manifest and icon. On the two-screen display ("two-screens"),
-// "/4@2F" instead, its row alone.
+// "/4@2F" instead, its row alone. Then the main window with its icon in the
+// notification area and its keys: 200 switches, and what the program holds
+// before and after them.
 // Prints the rows of a Markdown table: the medians, and the median of the
 // run-by-run ratios with its 95 % bootstrap interval. Never part of the tests.
 #include <windows.h>
@@ -17,6 +19,11 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "ProgramObjects.h"
+#include "core/display/ModePresets.h"
+#include "core/resident/GlobalKeys.h"
+#include "core/resident/ResidentCommand.h"
 
 namespace {
 
@@ -230,6 +237,166 @@ void TwoScreenRow(const std::wstring& folder, int runs) {
   PrintRow(row);
 }
 
+// Under Wine the icon is a child window of explorer's "Wine System Tray".
+int WineTrayIcons() {
+  const HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+  int icons = 0;
+  for (HWND icon = nullptr;
+       tray != nullptr &&
+       (icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr)) != nullptr;) {
+    ++icons;
+  }
+  return icons;
+}
+
+// Polls until the condition holds, handling the bench's own window's
+// messages meanwhile; false at the deadline.
+template <typename Condition>
+bool WaitFor(Condition condition) {
+  const auto deadline = Clock::now() + std::chrono::seconds(10);
+  while (!condition()) {
+    if (Clock::now() >= deadline) return false;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(1);
+  }
+  return true;
+}
+
+// From the monitor: Wine 8 answers EnumDisplaySettings' current mode from
+// what the process first saw.
+bool PrimaryModeIs(const ilvorande::ModePreset& preset) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  return monitor.rcMonitor.right - monitor.rcMonitor.left == preset.width &&
+         monitor.rcMonitor.bottom - monitor.rcMonitor.top == preset.height;
+}
+
+// Ctrl+Alt+Maj and the key, pressed and released, to the window in front.
+void PressGlobalKey(WORD key) {
+  const WORD keys[] = {VK_CONTROL, VK_MENU, VK_SHIFT, key};
+  INPUT inputs[2 * std::size(keys)] = {};
+  for (std::size_t place = 0; place < std::size(keys); ++place) {
+    INPUT& down = inputs[place];
+    INPUT& up = inputs[std::size(inputs) - 1 - place];
+    down.type = up.type = INPUT_KEYBOARD;
+    down.ki.wVk = up.ki.wVk = keys[place];
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(std::size(inputs), inputs, sizeof(INPUT));
+}
+
+WORD GlobalKeyOf(ilvorande::ResidentCommand command) {
+  for (const ilvorande::GlobalKey& key : ilvorande::ResidentGlobalKeys) {
+    if (key.command == command) return static_cast<WORD>(key.virtualKey);
+  }
+  return 0;
+}
+
+// Two presets, neither the mode the display starts in, taken in turn, so
+// that every switch changes the screen: menu 4, menu 5, key 4, key 5, ...
+constexpr int ResidentPresets[] = {4, 5};
+constexpr int ResidentSwitches = 200;
+// Switches made before the first count: what the first of each kind creates
+// once (and keeps) is no leak.
+constexpr int ResidentWarmUpSwitches = 4;
+
+// The handles that a switch by the program's own calls leaves in any
+// process (Wine 8 keeps registry keys), measured in the bench's own: the
+// second of two switches, as the first may open what later ones reuse.
+long SystemHandlesPerSwitch(const DEVMODEW& original) {
+  long handles[3] = {};
+  for (int turn = 0; turn < 2; ++turn) {
+    handles[turn] = HandleCount(GetCurrentProcess());
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    mode.dmBitsPerPel = original.dmBitsPerPel;
+    const ilvorande::ModePreset preset = *ilvorande::FindPreset(ResidentPresets[turn]);
+    mode.dmPelsWidth = static_cast<DWORD>(preset.width);
+    mode.dmPelsHeight = static_cast<DWORD>(preset.height);
+    if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL) {
+      ChangeDisplaySettingsA(&mode, CDS_UPDATEREGISTRY);
+    }
+    handles[turn + 1] = HandleCount(GetCurrentProcess());
+  }
+  RestoreMode(original);
+  return handles[2] - handles[1];
+}
+
+// Once a switch has landed the program (and Wine within it) still holds a
+// few handles for a moment: counted when two counts a moment apart agree.
+ProgramObjects SettledObjects(HANDLE process) {
+  constexpr DWORD MomentMs = 100;
+  ProgramObjects last = CountProgramObjects(process);
+  WaitFor([&] {
+    Sleep(MomentMs);
+    const ProgramObjects now = CountProgramObjects(process);
+    const bool settled = SameObjects(last, now, {0});
+    last = now;
+    return settled;
+  });
+  return last;
+}
+
+// The main window shown with its icon and keys; switches made as the icon's
+// menu posts its items (WM_COMMAND with the item's id, lParam 0) and as
+// Ctrl+Alt+Maj+digit pressed while the bench's own window is in front, each
+// waited for on the screen. The program's GDI and USER objects and handles
+// must be the same before and after.
+void ResidentRow(const std::wstring& folder, const DEVMODEW& original) {
+  const char* const measure = "200 switches through the menu and the keys, window open";
+  const HWND front = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"Ilvorande bench",
+                                     WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 320, 200, nullptr,
+                                     nullptr, nullptr, nullptr);
+  const long systemHandlesPerSwitch = SystemHandlesPerSwitch(original);
+  const int iconsBefore = WineTrayIcons();
+  Started started = Start(folder + L"Ilvorande.exe", L"");
+  HWND window = nullptr;
+  std::string outcome;
+  ProgramObjects before{}, after{};
+  bool same = false;
+  const auto fail = [&](const std::string& what) { outcome = what; };
+  if (!WaitFor([&] {
+        window = VisibleWindowOf(started.process.dwProcessId, L"IlvorandeMain");
+        return window != nullptr && WineTrayIcons() > iconsBefore;
+      })) {
+    fail("no window or no icon within 10 s");
+  }
+  for (int turn = 0; outcome.empty() && turn < ResidentWarmUpSwitches + ResidentSwitches; ++turn) {
+    if (turn == ResidentWarmUpSwitches) before = SettledObjects(started.process.hProcess);
+    const ilvorande::ResidentCommand command{ilvorande::ResidentAction::SwitchToPreset,
+                                             ResidentPresets[turn % 2]};
+    const bool byMenu = turn / 2 % 2 == 0;
+    if (byMenu) {
+      PostMessageW(window, WM_COMMAND, MAKEWPARAM(*ilvorande::ResidentCommandId(command), 0), 0);
+    } else {
+      if (GetForegroundWindow() != front) SetForegroundWindow(front);
+      PressGlobalKey(GlobalKeyOf(command));
+    }
+    const ilvorande::ModePreset preset = *ilvorande::FindPreset(command.index);
+    if (!WaitFor([&] { return PrimaryModeIs(preset); })) {
+      fail("switch " + std::to_string(turn + 1) + (byMenu ? " (menu)" : " (key)") +
+           " never landed");
+    }
+  }
+  if (outcome.empty()) {
+    after = SettledObjects(started.process.hProcess);
+    const SystemShare share{systemHandlesPerSwitch * ResidentSwitches};
+    same = SameObjects(before, after, share);
+    outcome = CompareObjects(before, after, share);
+  }
+  if (window != nullptr) PostMessageW(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(started.process.hProcess, 5000) != WAIT_OBJECT_0) {
+    TerminateProcess(started.process.hProcess, 1);
+  }
+  Finish(started);
+  DestroyWindow(front);
+  RestoreMode(original);
+  std::printf("| %s | %s | | | same %s |\n", measure, outcome.c_str(), same ? "met" : "MISSED");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -239,16 +406,19 @@ int main(int argc, char** argv) {
     TwoScreenRow(folder, runs);
     return 0;
   }
+  DEVMODEW original{};
+  original.dmSize = sizeof original;
+  EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &original);
+  if (argc > 2 && std::string(argv[2]) == "resident") {  // its row alone
+    ResidentRow(folder, original);
+    return 0;
+  }
   const std::wstring program = folder + L"Ilvorande.exe";
   const std::wstring minimalSwitch = folder + L"bench_MinimalSwitch.exe";
   // The program, the same controls, one button.
   Window windows[] = {{program, L"IlvorandeMain", {}},
                       {folder + L"bench_SameControls.exe", L"BenchSameControls", {}},
                       {folder + L"bench_MinimalWindow.exe", L"BenchMinimalWindow", {}}};
-
-  DEVMODEW original{};
-  original.dmSize = sizeof original;
-  EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &original);
 
   Row switchRow{"\"/4F\", start to exit", {}, {}, Goal};
   // One warm-up of each, untimed: the first start of a prefix pays for caches.
@@ -281,5 +451,6 @@ int main(int argc, char** argv) {
                    windows[2].times, std::nullopt};
 
   for (const Row* row : {&switchRow, &windowRow, &oneButtonRow}) PrintRow(*row);
+  ResidentRow(folder, original);
   return 0;
 }
