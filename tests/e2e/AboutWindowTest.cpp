@@ -1,5 +1,4 @@
-// The About window: modal, the ways to close it, its links by mouse and
-// keyboard, and their pointers (places and fonts: tests/win32).
+// The About window: modal, the ways to close it, its links and their pointers.
 #include <cstdint>
 #include <sstream>
 
@@ -14,8 +13,7 @@ using enum AboutControl;
 
 // The pixels, 0xRRGGBB from the top row, that paint() draws on black.
 std::vector<std::uint32_t> Draw(int width, int height, const std::function<void(HDC)>& paint) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}};
   std::uint32_t* bits = nullptr;
   const UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS,
                                              reinterpret_cast<void**>(&bits), nullptr, 0));
@@ -37,8 +35,7 @@ std::vector<std::uint32_t> Capture(const RECT& rect) {
   });
 }
 
-// Whether the X server's pointer (x_pointer.py) shows the icon file's 32 x 32
-// picture, clear where it is clear, with that hot spot.
+// Whether the X server's pointer shows the icon file's 32 x 32 picture and hot spot.
 bool PointerShows(const fs::path& iconFile, POINT hotSpot) {
   std::istringstream in(
       RunOnHost("/usr/bin/python3 " + Quoted(ILVORANDE_SOURCE_DIR "/tests/e2e/driver/x_pointer.py"))
@@ -69,7 +66,6 @@ struct LinkRecorder {
       RegSetKeyValueW(HKEY_CURRENT_USER, WineBrowserKey, name, REG_SZ, command.c_str(),
                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
   }
-  LinkRecorder(const LinkRecorder&) = delete;
   ~LinkRecorder() {
     for (const wchar_t* name : {L"Browsers", L"Mailers"})
       RegDeleteKeyValueW(HKEY_CURRENT_USER, WineBrowserKey, name);
@@ -111,17 +107,14 @@ TEST_F(AboutWindow, RetourItsCloseBoxEscapeAndAltRCloseIt) {
   // clang-format on
   for (const auto& [how, close] : closers) {
     SCOPED_TRACE(how);
-    if (!about_.Exists()) {
-      ASSERT_NO_FATAL_FAILURE(Open());
-    }
+    if (!about_.Exists()) ASSERT_NO_FATAL_FAILURE(Open());
     ASSERT_TRUE(close());
     EXPECT_TRUE(WaitUntil([&] { return !about_.Exists(); })) << "the About window stays";
     EXPECT_TRUE(WaitUntil([&] { return main_.Enabled(); })) << "the main window stays disabled";
   }
 }
 
-// After the back button, Tab reaches each link, which shows a focus cue and
-// opens with Enter or Space; the pointer over it is its own picture.
+// Tab reaches each link, which shows a focus cue and opens with Enter or Space.
 TEST_F(AboutWindow, PictureClickedAndLinksFromTheKeyboardOpenTheirAddressesUnderTheirPointers) {
   const LinkRecorder recorder;
   const std::string web = "http://ilvorande.example/\n";

@@ -1,5 +1,4 @@
-// The main window at start as a screen reader (Wine's oleacc) hears it, in
-// reading order, and the option's tooltip.
+// The main window as a screen reader (Wine's oleacc) hears it, and the option's tooltip.
 #include <oleacc.h>
 
 #include "driver/Fixture.h"
@@ -15,12 +14,10 @@ std::wstring AccessibleName(HWND control) {
   ScopedComReference<IAccessible> accessible;
   if (const HRESULT result = AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
                                                         Accessible, accessible.out());
-      FAILED(result)) {
+      FAILED(result))
     return L"(no accessible object: " + std::to_wstring(result) + L")";
-  }
   VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
+  self.vt = VT_I4;  // lVal 0: CHILDID_SELF
   BSTR name = nullptr;
   std::wstring text = accessible->get_accName(self, &name) == S_OK && name ? name : L"";
   SysFreeString(name);

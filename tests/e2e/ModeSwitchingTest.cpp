@@ -1,6 +1,4 @@
-// Presets, the typed-in mode, "Restaurer", Ctrl+Z and the ways to end, by
-// mouse and from the keyboard alone, against the real display: the system's
-// metrics, the X server and the window agree.
+// Presets, the typed-in mode, "Restaurer", Ctrl+Z and Alt+F4 against the real display.
 #include "driver/Fixture.h"
 #include "driver/Input.h"
 
@@ -11,9 +9,7 @@ using enum MainControl;
 
 class ModeSwitching : public ProgramTest {};
 
-// Ctrl+Z is the way back when the screen shows nothing: wherever the focus
-// is, a size box included, once a mode was switched. Tab and Enter press a
-// button; Alt+F4 ends the program in the mode it set.
+// Ctrl+Z, the way back when the screen shows nothing, works wherever the focus is.
 TEST_F(ModeSwitching, PresetsTypedSizesRestaurerCtrlZAndTheKeyboardSwitchAltF4KeepsTheMode) {
   ASSERT_NO_FATAL_FAILURE(Launch());
   ASSERT_TRUE(PressKeys(main_, {VK_CONTROL, 'Z'}));

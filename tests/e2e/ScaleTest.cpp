@@ -1,6 +1,4 @@
-// Both windows at the prefix's scale (ILVORANDE_TEST_DPI, else 96) with Wine's
-// fonts, which do not scale exactly with the layout: every one-line caption
-// fits its control, no two texts overlap, nothing stands outside the window.
+// Both windows at the prefix's scale (ILVORANDE_TEST_DPI, else 96) with Wine's inexact fonts.
 #include <cmath>
 #include <cstdlib>
 
@@ -12,13 +10,9 @@ namespace {
 
 using enum MainControl;
 
-struct Font {
-  const wchar_t* face;
-  double points;
-};
+using Font = std::pair<const wchar_t*, double>;  // face, points
 
-// Where a control's caption stands (one line top-left, centred at the top or
-// across the middle, or a wrapped text's first line); no font: the control.
+// Where a control's caption stands; no font: the control itself.
 struct Caption {
   int id;
   const Font* font = nullptr;
@@ -37,10 +31,10 @@ class Scale : public ProgramTest {
       RECT rect = control.ScreenRect();
       MapWindowPoints(HWND_DESKTOP, window.handle, reinterpret_cast<POINT*>(&rect), 2);
       if (font != nullptr) {
-        const UniqueFont handle(CreateFontW(-std::lround(font->points * dpi_ / 72), 0, 0, 0,
+        const UniqueFont handle(CreateFontW(-std::lround(font->second * dpi_ / 72), 0, 0, 0,
                                             FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                            DEFAULT_QUALITY, DEFAULT_PITCH, font->face));
+                                            DEFAULT_QUALITY, DEFAULT_PITCH, font->first));
         const CreatedDC dc(CreateCompatibleDC(nullptr));
         const SelectedObject selected(dc.get(), handle.get());
         SIZE text{};

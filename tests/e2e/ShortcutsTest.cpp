@@ -1,5 +1,4 @@
-// With the box ticked a preset makes a desktop link (read back by lnkinfo)
-// that opens into a switch.
+// With the box ticked a preset makes a desktop link that opens into a switch.
 #include "driver/Fixture.h"
 #include "driver/Input.h"
 

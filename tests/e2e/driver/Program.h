@@ -1,5 +1,4 @@
-// The real Ilvorande.exe started under Wine, and its windows, worked through
-// messages; every wait is a condition polled until a deadline.
+// The real Ilvorande.exe under Wine and its windows; every wait polls a condition until a deadline.
 #pragma once
 
 #include <windows.h>
@@ -25,7 +24,6 @@ namespace fs = std::filesystem;
 // Generous: a loaded machine must not make a test flaky.
 inline constexpr DWORD DeadlineMs = 20000;
 
-// Polls until done() holds or the deadline passes; true if it held.
 inline bool WaitUntil(const std::function<bool()>& done) {
   const ULONGLONG end = GetTickCount64() + DeadlineMs;
   while (!done()) {
@@ -84,8 +82,7 @@ class Program {
                    const fs::path& executable = InstalledProgram()) {
     std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
     if (!arguments.empty()) commandLine += L" " + std::wstring(arguments);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
+    STARTUPINFOW startup{.cb = sizeof(STARTUPINFOW)};
     PROCESS_INFORMATION info{};
     // Wine may refuse a start (ERROR_INTERNAL_ERROR) while the last program ends.
     WaitUntil([&] {
