@@ -133,8 +133,8 @@ class MainWindow : public ProgramTest {
  protected:
   void TearDown() override {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, RunKey, L"Ilvorande");
-    // Wine's notification area keeps the icon of a program that was killed.
     if (about_.Exists()) about_.CloseBox();
+    // Wine's notification area keeps the icon of a program that was killed.
     if (program_ && main_.Exists() && main_.CloseBox()) program_->WaitForExit();
     EXPECT_TRUE(WaitUntil([] { return TrayIcons().empty(); })) << "the icon goes with the program";
     ProgramTest::TearDown();
