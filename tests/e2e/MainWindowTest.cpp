@@ -25,7 +25,7 @@ std::string LinkField(const std::string& report, const std::string& name) {
 
 // The pixels, 0xRRGGBB from the top row, that paint() draws on black.
 std::vector<std::uint32_t> Draw(int width, int height, const std::function<void(HDC)>& paint) {
-  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}};
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
   std::uint32_t* bits = nullptr;
   const UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS,
                                              reinterpret_cast<void**>(&bits), nullptr, 0));
@@ -157,7 +157,7 @@ class MainWindow : public ProgramTest {
   }
 
   void OpenAbout() {
-    if (!program_) ASSERT_NO_FATAL_FAILURE(Launch());
+    if (!program_) Launch();
     ASSERT_TRUE(Control(AboutButton).Click());
     about_ = program_->WaitForWindow(AboutWindowClassName);
     ASSERT_TRUE(about_.Exists()) << "the About window did not show";
@@ -168,7 +168,6 @@ class MainWindow : public ProgramTest {
   const fs::path copyFolder_ = fs::temp_directory_path() / L"Экран рядом";
 };
 
-// "/8M", the Run value's command, starts minimised and switches nothing.
 TEST_F(MainWindow, TheIconsMenuSwitchesRestoresAndWritesTheRunValueThatStartsMinimised) {
   ASSERT_NO_FATAL_FAILURE(Launch());
   ASSERT_TRUE(WaitUntil([] { return TrayIcons().size() == 1; })) << "no icon";
@@ -296,7 +295,7 @@ TEST_F(MainWindow, AboutIsModalAndRetourItsCloseBoxEscapeAndAltRCloseIt) {
   // clang-format on
   for (const auto& [how, close] : closers) {
     SCOPED_TRACE(how);
-    if (!about_.Exists()) ASSERT_NO_FATAL_FAILURE(OpenAbout());
+    if (!about_.Exists()) OpenAbout();
     ASSERT_TRUE(close());
     EXPECT_TRUE(WaitUntil([&] { return !about_.Exists(); })) << "the About window stays";
     EXPECT_TRUE(WaitUntil([&] { return main_.Enabled(); })) << "the main window stays disabled";

@@ -1,4 +1,3 @@
-// The main window on the two-screen display.
 #include "driver/Fixture.h"
 #include "driver/Input.h"
 

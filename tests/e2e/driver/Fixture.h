@@ -24,11 +24,12 @@ class ProgramTest : public ::testing::Test {
       ADD_FAILURE() << "a program started by the test still runs";
       TerminateProcess(UniqueHandle(OpenProcess(PROCESS_TERMINATE, FALSE, stray)).get(), 0xDEAD);
     }
-    DEVMODEW mode{.dmSize = sizeof(DEVMODEW),
-                  .dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL,
-                  .dmBitsPerPel = DWORD(depth_),
-                  .dmPelsWidth = DWORD(primary_.width),
-                  .dmPelsHeight = DWORD(primary_.height)};
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+    mode.dmPelsWidth = static_cast<DWORD>(primary_.width);
+    mode.dmPelsHeight = static_cast<DWORD>(primary_.height);
+    mode.dmBitsPerPel = static_cast<DWORD>(depth_);
     EXPECT_TRUE(ScreenSize() == primary_ ||
                 ChangeDisplaySettingsW(&mode, CDS_UPDATEREGISTRY) == DISP_CHANGE_SUCCESSFUL);
     EXPECT_TRUE(WaitUntil([&] { return ScreenSize() == primary_; }));
@@ -46,7 +47,6 @@ class ProgramTest : public ::testing::Test {
     EXPECT_EQ(XrandrSizes(), sizes_) << "the X server's screens";
   }
 
-  // Fatal when the main window never shows.
   void Launch(std::wstring_view arguments = {}, const fs::path& executable = InstalledProgram()) {
     program_.emplace(arguments, executable);  // once the one before has ended
     main_ = program_->WaitForWindow(MainWindowClassName);

@@ -36,10 +36,10 @@ inline std::optional<std::string> RunOnHost(const std::string& script, std::stri
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   const UniqueHandle file(CreateFileW(output, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
                                       &inherit, CREATE_ALWAYS, 0, nullptr));
-  STARTUPINFOW startup{.cb = sizeof(STARTUPINFOW),
-                       .dwFlags = STARTF_USESTDHANDLES,
-                       .hStdOutput = file.get(),
-                       .hStdError = file.get()};
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = file.get();
   // Wine gives no handle for a host program: the last line says how it ended.
   std::wstring command = L"/bin/sh -c \"(" + Widen(script) + L") 2>&1; echo @@status=$?\"";
   PROCESS_INFORMATION info{};

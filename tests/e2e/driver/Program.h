@@ -82,7 +82,8 @@ class Program {
                    const fs::path& executable = InstalledProgram()) {
     std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
     if (!arguments.empty()) commandLine += L" " + std::wstring(arguments);
-    STARTUPINFOW startup{.cb = sizeof(STARTUPINFOW)};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     // Wine may refuse a start (ERROR_INTERNAL_ERROR) while the last program ends.
     WaitUntil([&] {
