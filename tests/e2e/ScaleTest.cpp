@@ -1,6 +1,4 @@
-// Both windows at the prefix's scale (ILVORANDE_TEST_DPI, else 96) with Wine's
-// fonts, which do not scale exactly with the layout: every one-line caption
-// fits its control, no two texts overlap, nothing stands outside the window.
+// Both windows at the prefix's scale (ILVORANDE_TEST_DPI, else 96) with Wine's inexact fonts.
 #include <cmath>
 #include <cstdlib>
 
@@ -12,63 +10,56 @@ namespace {
 
 using enum MainControl;
 
-struct Font {
-  const wchar_t* face;
-  double points;
-};
+using Font = std::pair<const wchar_t*, double>;  // face, points
 
-// Where a control's caption stands (one line top-left, centred at the top or
-// across the middle, or a wrapped text's first line); no font: the control.
+// Where a control's caption stands; no font: the control itself.
 struct Caption {
   int id;
   const Font* font = nullptr;
   enum { TopLeft, TopCentre, Middle, FirstLine } place = TopLeft;
 };
 
-class Scale : public ProgramTest {
- protected:
-  void ExpectWholeApartAndInside(const Window& window, const std::vector<Caption>& captions) {
-    RECT client{}, common{};
-    GetClientRect(window.handle, &client);
-    std::vector<RECT> texts;
-    for (const auto& [id, font, place] : captions) {
-      const Window control = window.Child(id);
-      SCOPED_TRACE(control.Text());
-      RECT rect = control.ScreenRect();
-      MapWindowPoints(HWND_DESKTOP, window.handle, reinterpret_cast<POINT*>(&rect), 2);
-      if (font != nullptr) {
-        const UniqueFont handle(CreateFontW(-std::lround(font->points * dpi_ / 72), 0, 0, 0,
-                                            FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                            DEFAULT_QUALITY, DEFAULT_PITCH, font->face));
-        const CreatedDC dc(CreateCompatibleDC(nullptr));
-        const SelectedObject selected(dc.get(), handle.get());
-        SIZE text{};
-        const std::wstring caption = control.Text();
-        GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text);
-        EXPECT_TRUE(place == Caption::FirstLine || rect.right - rect.left >= text.cx) << "cut";
-        const LONG left =
-            place == Caption::TopCentre ? (rect.left + rect.right - text.cx) / 2 : rect.left;
-        const LONG top =
-            place == Caption::Middle ? (rect.top + rect.bottom - text.cy) / 2 : rect.top;
-        const bool across = place == Caption::Middle || place == Caption::FirstLine;
-        rect = {left, top, across ? rect.right : left + text.cx, top + text.cy};
-      }
-      EXPECT_TRUE(IntersectRect(&common, &rect, &client) && EqualRect(&common, &rect))
-          << "outside the window";
-      for (const RECT& other : texts) EXPECT_FALSE(IntersectRect(&common, &rect, &other));
-      texts.push_back(rect);
+void ExpectWholeApartAndInside(UINT dpi, const Window& window,
+                               const std::vector<Caption>& captions) {
+  RECT client{}, common{};
+  GetClientRect(window.handle, &client);
+  std::vector<RECT> texts;
+  for (const auto& [id, font, place] : captions) {
+    const Window control = window.Child(id);
+    SCOPED_TRACE(control.Text());
+    RECT rect = control.ScreenRect();
+    MapWindowPoints(HWND_DESKTOP, window.handle, reinterpret_cast<POINT*>(&rect), 2);
+    if (font != nullptr) {
+      const UniqueFont handle(CreateFontW(-std::lround(font->second * dpi / 72), 0, 0, 0, FW_NORMAL,
+                                          FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                          font->first));
+      const CreatedDC dc(CreateCompatibleDC(nullptr));
+      const SelectedObject selected(dc.get(), handle.get());
+      SIZE text{};
+      const std::wstring caption = control.Text();
+      GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text);
+      EXPECT_TRUE(place == Caption::FirstLine || rect.right - rect.left >= text.cx) << "cut";
+      const LONG left =
+          place == Caption::TopCentre ? (rect.left + rect.right - text.cx) / 2 : rect.left;
+      const LONG top = place == Caption::Middle ? (rect.top + rect.bottom - text.cy) / 2 : rect.top;
+      const bool across = place == Caption::Middle || place == Caption::FirstLine;
+      rect = {left, top, across ? rect.right : left + text.cx, top + text.cy};
     }
+    EXPECT_TRUE(IntersectRect(&common, &rect, &client) && EqualRect(&common, &rect))
+        << "outside the window";
+    for (const RECT& other : texts) EXPECT_FALSE(IntersectRect(&common, &rect, &other));
+    texts.push_back(rect);
   }
+}
 
-  UINT dpi_ = 0;
-};
+using Scale = ProgramTest;
 
 TEST_F(Scale, BothWindowsShowEveryCaptionWholeApartAndInside) {
   const char* wanted = std::getenv("ILVORANDE_TEST_DPI");
-  dpi_ = wanted != nullptr ? static_cast<UINT>(std::atoi(wanted)) : 96;
+  const UINT dpi = wanted != nullptr ? static_cast<UINT>(std::atoi(wanted)) : 96;
   ASSERT_NO_FATAL_FAILURE(Launch());
-  ASSERT_EQ(GetDpiForWindow(main_.handle), dpi_);
+  ASSERT_EQ(GetDpiForWindow(main_.handle), dpi);
   // clang-format off
   const Font standard{L"MS Sans Serif", 8.25}, times{L"MS Sans Serif", 13.5};
   std::vector<Caption> captions = {
@@ -78,7 +69,7 @@ TEST_F(Scale, BothWindowsShowEveryCaptionWholeApartAndInside) {
       {int(RestoreButton)}, {int(HelpButton)}, {int(AboutButton)}, {int(QuitButton)}};
   // clang-format on
   for (int index = 0; index < 10; ++index) captions.push_back({int(ModeButton(index))});
-  ExpectWholeApartAndInside(main_, captions);
+  ExpectWholeApartAndInside(dpi, main_, captions);
   EXPECT_EQ(Control(ModeInForce).Text(), SizeText(ScreenSize(), L" X ")) << "real pixels";
 
   ASSERT_TRUE(Control(AboutButton).Click());
@@ -88,7 +79,7 @@ TEST_F(Scale, BothWindowsShowEveryCaptionWholeApartAndInside) {
       statement{L"Comic Sans MS", 12}, mail{L"Arial", 12};
   using enum AboutControl;
   // clang-format off
-  ExpectWholeApartAndInside(about, {
+  ExpectWholeApartAndInside(dpi, about, {
       {int(Title), &title, Caption::TopCentre}, {int(Version), &version, Caption::TopCentre},
       {int(Picture)}, {int(WebAddress), &web, Caption::TopCentre},
       {int(Statement), &statement, Caption::FirstLine}, {int(MailLink), &mail}, {int(BackButton)}});

@@ -1,5 +1,3 @@
-// The main window on the two-screen display: the chooser follows the screens
-// plugged in and out, and a screen switches and restores on its own.
 #include "driver/Fixture.h"
 #include "driver/Input.h"
 
@@ -22,7 +20,6 @@ TEST_F(TwoScreensWindow, TheChooserFollowsTheScreensAndButtonsActOnTheChosenScre
                 "xrandr --output DUMMY1 --mode 1024x768 --right-of DUMMY0"));
   EXPECT_TRUE(WaitUntil([&] { return entries() == 2; })) << "no chooser again";
 
-  // As a user chooses from the keyboard: Tab to the list, then an arrow key.
   const Window chooser = Control(ScreenChooser);
   ASSERT_TRUE(TabTo(main_, chooser));
   ASSERT_TRUE(PressKeys(main_, {VK_DOWN}));

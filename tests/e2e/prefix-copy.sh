@@ -1,6 +1,5 @@
-# copy_prefix NAME [SETUP...]: WINEPREFIX becomes $WINEPREFIX-NAME, a copy
-# made again (then SETUP run in it) when the base prefix's settings or these
-# scripts change; its Wine server ends with the calling script.
+# copy_prefix NAME [SETUP...]: WINEPREFIX becomes $WINEPREFIX-NAME, copied again (then SETUP run
+# in it) when the base's settings or these scripts change; its server ends with the caller.
 copy_prefix() {
     local name=$1 base=${WINEPREFIX:?} stamp
     shift

@@ -1,6 +1,5 @@
 #!/bin/sh
-# Exits 77 (CTest's skipped) when the GoogleTest program passed but skipped a
-# test. Through a file: Wine helpers would hold a pipe open.
+# Exits 77 (CTest's skipped) when the tests passed but one skipped. A file: Wine holds pipes open.
 out=$(mktemp) || exit 1
 trap 'rm -f "$out"' EXIT
 "$@" >"$out" 2>&1

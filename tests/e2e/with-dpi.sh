@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# with-dpi.sh DPI CMD...: CMD in a copy of the Wine prefix at that screen
-# scale, which Wine reads from the registry when its server starts.
+# with-dpi.sh DPI CMD...: CMD in a copy of the Wine prefix at that scale (read as the server starts).
 set -euo pipefail
 dpi=$1
 shift

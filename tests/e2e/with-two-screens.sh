@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# with-two-screens.sh CMD...: CMD on the two-screen display, in a copy of the
-# Wine prefix (a Wine server serves one display); skipped (77) without one.
+# with-two-screens.sh CMD...: CMD on the two-screen display, in a prefix of its own; else 77.
 set -euo pipefail
 if [[ -z ${ILVORANDE_TWO_SCREENS_DISPLAY:-} ]]; then
     echo "with-two-screens.sh: no two-screen display (scripts/with-test-env.sh starts one)" >&2

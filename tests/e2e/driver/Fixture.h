@@ -1,5 +1,4 @@
-// The end-to-end suites' fixture: each test ends with every program it
-// started ended and every screen as it found it.
+// Each test ends with every program it started ended and every screen as it found it.
 #pragma once
 
 #include <shlobj.h>
@@ -14,7 +13,7 @@ class ProgramTest : public ::testing::Test {
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     primary_ = ScreenSize();
     depth_ = GetDeviceCaps(WindowDC(nullptr).get(), BITSPIXEL);
-    outputs_ = XrandrOutputs();
+    sizes_ = XrandrSizes(&places_);
     ASSERT_NE(primary_, (Size{1024, 768})) << "the tests switch to it, away from the start mode";
   }
 
@@ -38,20 +37,16 @@ class ProgramTest : public ::testing::Test {
     for (const fs::path& file : fs::directory_iterator(Desktop()))
       if (file.filename().wstring().starts_with(L"Ilvorande en ")) fs::remove(file);
     std::string command = "xrandr";
-    for (const auto& [name, mode] : XrandrOutputs())
-      if (!outputs_.contains(name)) command += " --output " + name + " --off";
-    ScreenSizes sizes;
-    for (const auto& [name, mode] : outputs_) {
-      sizes[name] = mode.size;
-      command += " --output " + name + " --mode " + std::to_string(mode.size.width) + "x" +
-                 std::to_string(mode.size.height) + " --pos " + std::to_string(mode.place.x) + "x" +
-                 std::to_string(mode.place.y);
-    }
-    EXPECT_TRUE(outputs_.size() == 1 || RunOnHost(command));
-    EXPECT_EQ(XrandrSizes(), sizes) << "the X server's screens";
+    for (const auto& [name, size] : XrandrSizes())
+      if (!sizes_.contains(name)) command += " --output " + name + " --off";
+    for (const auto& [name, size] : sizes_)
+      command += " --output " + name + " --mode " + std::to_string(size.width) + "x" +
+                 std::to_string(size.height) + " --pos " + std::to_string(places_[name].x) + "x" +
+                 std::to_string(places_[name].y);
+    EXPECT_TRUE(sizes_.size() == 1 || RunOnHost(command));
+    EXPECT_EQ(XrandrSizes(), sizes_) << "the X server's screens";
   }
 
-  // Fatal when the main window never shows.
   void Launch(std::wstring_view arguments = {}, const fs::path& executable = InstalledProgram()) {
     program_.emplace(arguments, executable);  // once the one before has ended
     main_ = program_->WaitForWindow(MainWindowClassName);
@@ -77,7 +72,6 @@ class ProgramTest : public ::testing::Test {
     for (const auto& [name, size] : sizes) EXPECT_EQ(seen[name], size) << name;
   }
 
-  // One screen: the system's metrics, the X server and the window agree.
   void ExpectMode(Size size) {
     ASSERT_NO_FATAL_FAILURE(ExpectScreens({{"DUMMY0", size}}));
     EXPECT_TRUE(WaitUntil([&] { return ScreenSize() == size; }));
@@ -94,7 +88,8 @@ class ProgramTest : public ::testing::Test {
   Window main_;
   Size primary_;
   int depth_ = 0;
-  std::map<std::string, OutputMode> outputs_;
+  ScreenSizes sizes_;
+  std::map<std::string, POINT> places_;
 };
 
 }  // namespace ilvorande::e2e

@@ -1,5 +1,4 @@
-// The Linux host under Wine: shell scripts run there, paths as it spells
-// them, and each screen as its X server (xrandr) reports it.
+// The Linux host under Wine: its shell, its paths and its X server's screens.
 #pragma once
 
 #include <fstream>
@@ -29,8 +28,7 @@ inline std::string Quoted(std::string_view text) {
   return "'" + std::string(text) + "'";
 }
 
-// A shell script run on the host: its output if it ended with status 0, else
-// nothing and what it wrote in `why`.
+// Its output if it ended with status 0, else nothing and what it wrote in `why`.
 inline std::optional<std::string> RunOnHost(const std::string& script, std::string* why = nullptr) {
   wchar_t output[MAX_PATH] = {};
   GetTempFileNameW(fs::temp_directory_path().c_str(), L"sh", 0, output);
@@ -42,8 +40,7 @@ inline std::optional<std::string> RunOnHost(const std::string& script, std::stri
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = startup.hStdError = file.get();
-  // Wine gives no process handle for a host program: the last line says how
-  // the script ended. Scripts hold no double quote.
+  // Wine gives no handle for a host program: the last line says how it ended.
   std::wstring command = L"/bin/sh -c \"(" + Widen(script) + L") 2>&1; echo @@status=$?\"";
   PROCESS_INFORMATION info{};
   const bool started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
@@ -73,30 +70,20 @@ inline std::string UnixPath(const fs::path& path) {
   return text;
 }
 
-struct OutputMode {
-  Size size;
-  POINT place;
-};
-
-// "DUMMY1 connected 1024x768+1600+0 ..." for each output that is on.
-inline std::map<std::string, OutputMode> XrandrOutputs() {
-  std::istringstream text(RunOnHost("xrandr --current").value_or(""));
-  static const std::regex output(R"(^(DUMMY\d+) connected (?:primary )?(\d+)x(\d+)\+(\d+)\+(\d+))");
-  std::map<std::string, OutputMode> outputs;
-  std::smatch found;
-  for (std::string line; std::getline(text, line);)
-    if (std::regex_search(line, found, output))
-      outputs[found[1]] = {{std::stoi(found[2]), std::stoi(found[3])},
-                           {std::stoi(found[4]), std::stoi(found[5])}};
-  return outputs;
-}
-
 using ScreenSizes = std::map<std::string, Size>;
 
-// Sizes alone: Wine places a screen after a switch by rules of its own.
-inline ScreenSizes XrandrSizes() {
+// "DUMMY1 connected 1024x768+1600+0 ..." for each output that is on. Sizes apart: Wine places a
+// screen after a switch by rules of its own.
+inline ScreenSizes XrandrSizes(std::map<std::string, POINT>* places = nullptr) {
+  std::istringstream text(RunOnHost("xrandr --current").value_or(""));
+  static const std::regex output(R"(^(DUMMY\d+) connected (?:primary )?(\d+)x(\d+)\+(\d+)\+(\d+))");
   ScreenSizes sizes;
-  for (const auto& [name, mode] : XrandrOutputs()) sizes[name] = mode.size;
+  std::smatch found;
+  for (std::string line; std::getline(text, line);) {
+    if (!std::regex_search(line, found, output)) continue;
+    sizes[found[1]] = {std::stoi(found[2]), std::stoi(found[3])};
+    if (places) (*places)[found[1]] = {std::stoi(found[4]), std::stoi(found[5])};
+  }
   return sizes;
 }
 

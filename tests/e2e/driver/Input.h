@@ -8,7 +8,7 @@
 
 namespace ilvorande::e2e {
 
-// A point of the control near its top, where a label's first line stands.
+// Near the top, where a label's first line stands.
 inline POINT PointIn(const Window& control) {
   const RECT rect = control.ScreenRect();
   return {(rect.left + rect.right) / 2, rect.top + 6};
@@ -44,7 +44,6 @@ inline bool PressKeys(const Window& window, std::initializer_list<WORD> keys) {
          SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
-// The control that has the focus in the window's thread.
 inline HWND Focus(const Window& window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -52,9 +51,7 @@ inline HWND Focus(const Window& window) {
   return info.hwndFocus;
 }
 
-// Presses Tab until the control has the focus; false if it never gets it.
-// Each press waits for the focus to land where the dialog manager says the
-// last one sends it: a press still on its way would carry it past the control.
+// Each press waits for its focus: one on its way would carry it past the control.
 inline bool TabTo(const Window& window, const Window& control) {
   if (!WaitUntil([&] { return InFront(window) && IsChild(window.handle, Focus(window)); }))
     return false;

@@ -1,5 +1,4 @@
-// The real Ilvorande.exe started under Wine, and its windows, worked through
-// messages; every wait is a condition polled until a deadline.
+// The real Ilvorande.exe under Wine and its windows; every wait polls a condition until a deadline.
 #pragma once
 
 #include <windows.h>
@@ -25,7 +24,6 @@ namespace fs = std::filesystem;
 // Generous: a loaded machine must not make a test flaky.
 inline constexpr DWORD DeadlineMs = 20000;
 
-// Polls until done() holds or the deadline passes; true if it held.
 inline bool WaitUntil(const std::function<bool()>& done) {
   const ULONGLONG end = GetTickCount64() + DeadlineMs;
   while (!done()) {
