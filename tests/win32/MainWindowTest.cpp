@@ -75,7 +75,8 @@ class MainWindow : public ::testing::Test {
     BYTE keys[256]{}, released[256]{};
     keys[VK_CONTROL] = withControlKey ? Down : 0;
     SetKeyboardState(keys);
-    MSG press{.hwnd = Control(control), .message = WM_KEYDOWN, .wParam = key};
+    MSG press{};
+    press.hwnd = Control(control), press.message = WM_KEYDOWN, press.wParam = key;
     SendMessageW(Window(), WM_TRANSLATE_SHORTCUT, 0, reinterpret_cast<LPARAM>(&press));
     SetKeyboardState(released);
   }
