@@ -1,10 +1,8 @@
-// The main window's own decisions, in the real window: where each command
-// goes, what a change of the desktop and of the dpi does to the window, and
-// what a change of layout does to a minimised window and to the focus.
+// The main window's own decisions, in the real window.
 #include <gtest/gtest.h>
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
+
+#include <shellapi.h>  // after windows.h, which it needs
 
 #include <array>
 #include <chrono>
@@ -21,70 +19,50 @@
 #include "win32/toolkit/Win32Toolkit.h"
 
 namespace {
-
-// What reached the behaviour, in order.
-std::vector<std::string> reached;
-
+std::vector<std::string> reached;  // what reached the behaviour, in order
 }  // namespace
 
 // The behaviour's methods that the window calls, recorded: defined here, they
 // are linked instead of the core's, whose object the test never pulls in.
-#define RECORDED(Method)                          \
-  void ilvorande::MainWindowBehaviour::Method() { \
-    reached.push_back(#Method);                   \
-  }
-#define RECORDED_WITH_INDEX(Method)                               \
-  void ilvorande::MainWindowBehaviour::Method(int index) {        \
-    reached.push_back(#Method "(" + std::to_string(index) + ")"); \
-  }
-RECORDED_WITH_INDEX(ModeButtonClicked)
-RECORDED_WITH_INDEX(ScreenChosen)
-RECORDED(RestoreClicked)
-RECORDED(HelpClicked)
-RECORDED(AboutClicked)
-RECORDED(QuitClicked)
-RECORDED(ShortcutOptionChanged)
-RECORDED(DesktopChanged)
+// clang-format off
+#define RECORDED(Method) void ilvorande::MainWindowBehaviour::Method() { reached.push_back(#Method); } static_assert(true)
+#define RECORDED_WITH_INDEX(Method) void ilvorande::MainWindowBehaviour::Method(int index) { reached.push_back(#Method "(" + std::to_string(index) + ")"); } static_assert(true)
+RECORDED_WITH_INDEX(ModeButtonClicked); RECORDED_WITH_INDEX(ScreenChosen); RECORDED(RestoreClicked); RECORDED(HelpClicked);
+RECORDED(AboutClicked); RECORDED(QuitClicked); RECORDED(ShortcutOptionChanged); RECORDED(DesktopChanged);
+// clang-format on
 
 namespace ilvorande::win32test {
 namespace {
 
 const std::vector<std::string> TwoScreens{"Écran 1 : 1600 x 1200 (principal)",
                                           "Écran 2 : 1024 x 768"};
-
-// The shell's actions on the icon.
-std::vector<DWORD> iconActions;
-BOOL WINAPI RecordNotifyIcon(DWORD action, PNOTIFYICONDATAW /*data*/) {
-  iconActions.push_back(action);
-  return TRUE;
+std::vector<DWORD> iconActions;  // the shell's actions on the icon
+BOOL WINAPI RecordNotifyIcon(DWORD action, PNOTIFYICONDATAW) {
+  return iconActions.push_back(action), TRUE;
 }
 
 class MainWindow : public ::testing::Test {
  protected:
   MainWindow() {
-    reached.clear();
+    reached.clear(), iconActions.clear();
     // Looked up once for the process, by whichever test first shows the icon.
     lookedUpInstead["Shell_NotifyIconW"] =
         reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordNotifyIcon));
-    iconActions.clear();
     window_.Attach(behaviour_);
     window_.Show(SW_SHOWNORMAL);
   }
   ~MainWindow() override {
     window_.Close();
     // The quit message that the window's end posts, and all else it left.
-    MSG left{};
-    while (PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    for (MSG left{}; PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE);) continue;
   }
 
   // This thread's: another program's main window may show meanwhile.
   static HWND Window() {
     HWND window = nullptr;
-    do {
-      window = FindWindowExW(nullptr, window, L"IlvorandeMain", nullptr);
-    } while (window != nullptr &&
-             GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId());
+    while ((window = FindWindowExW(nullptr, window, L"IlvorandeMain", nullptr)) &&
+           GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
+      continue;
     return window;
   }
   static HWND Control(MainControl control) {
@@ -94,29 +72,24 @@ class MainWindow : public ::testing::Test {
   // Dispatched as the message loop does: the window's shortcuts first.
   static void Press(MainControl control, WPARAM key, bool withControlKey) {
     constexpr BYTE Down = 0x80;
-    BYTE keys[256]{};
+    BYTE keys[256]{}, released[256]{};
     keys[VK_CONTROL] = withControlKey ? Down : 0;
     SetKeyboardState(keys);
     MSG press{};
-    press.hwnd = Control(control);
-    press.message = WM_KEYDOWN;
-    press.wParam = key;
+    press.hwnd = Control(control), press.message = WM_KEYDOWN, press.wParam = key;
     SendMessageW(Window(), WM_TRANSLATE_SHORTCUT, 0, reinterpret_cast<LPARAM>(&press));
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    SetKeyboardState(released);
   }
   // Messages are handled until the condition holds; false when it does not
   // within three ticks of the window's timer.
   static bool HandleMessagesUntil(const std::function<bool()>& condition) {
     using namespace std::chrono;
-    constexpr auto ThreeTicks = seconds(3);
-    const auto deadline = steady_clock::now() + ThreeTicks;
+    const auto deadline = steady_clock::now() + seconds(3);
     while (!condition()) {
       const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
       if (left <= 0) return false;
       MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
-      while (DispatchNext(false) == Dispatched::One) {
-      }
+      while (DispatchNext(false) == Dispatched::One) continue;
     }
     return true;
   }
@@ -137,38 +110,23 @@ class MainWindow : public ::testing::Test {
 
 TEST_F(MainWindow, EachCommandReachesTheBehaviourWhateverSentIt) {
   window_.ShowScreenChooser(TwoScreens, 0);
-  const struct {
-    const char* name;
-    std::function<void()> act;
-    std::vector<std::string> reached;
-  } cases[] = {
+  // clang-format off
+  const struct { const char* name; std::function<void()> act; std::vector<std::string> reached; } cases[] = {
       {"a preset", [] { Click(ModeButton(4)); }, {"ModeButtonClicked(4)"}},
       {"Autre...", [] { Click(ModeButton(8)); }, {"ModeButtonClicked(8)"}},
       {"Restaurer", [] { Click(MainControl::RestoreButton); }, {"RestoreClicked"}},
       {"Info Ligne de commande", [] { Click(MainControl::HelpButton); }, {"HelpClicked"}},
       {"A Propos", [] { Click(MainControl::AboutButton); }, {"AboutClicked"}},
       {"Quitter", [] { Click(MainControl::QuitButton); }, {"QuitClicked"}},
-      {"the shortcut option",
-       [] { Click(MainControl::ShortcutOption); },
-       {"ShortcutOptionChanged"}},
+      {"the shortcut option", [] { Click(MainControl::ShortcutOption); }, {"ShortcutOptionChanged"}},
       {"Ctrl+Z in a size box", [] { Press(MainControl::WidthBox, 'Z', true); }, {"RestoreClicked"}},
       {"Z alone", [] { Press(MainControl::WidthBox, 'Z', false); }, {}},
-      {"the second screen chosen with the keyboard",
-       [] { SendMessageW(Control(MainControl::ScreenChooser), WM_KEYDOWN, VK_DOWN, 0); },
-       {"ScreenChosen(1)"}},
-      {"a menu's item (code 0, no control)",
-       [] {
-         SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(static_cast<int>(ModeButton(5)), 0), 0);
-       },
-       {"ModeButtonClicked(5)"}},
-      {"a switch's WM_DISPLAYCHANGE",
-       [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); },
-       {"DesktopChanged"}},
-      // Every second, whether the number of screens changed or not.
-      {"the timer",
-       [] { ASSERT_TRUE(HandleMessagesUntil([] { return !reached.empty(); })); },
-       {"DesktopChanged"}},
+      {"the second screen chosen with the keyboard", [] { SendMessageW(Control(MainControl::ScreenChooser), WM_KEYDOWN, VK_DOWN, 0); }, {"ScreenChosen(1)"}},
+      {"a menu's item (code 0, no control)", [] { SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(static_cast<int>(ModeButton(5)), 0), 0); }, {"ModeButtonClicked(5)"}},
+      {"a switch's WM_DISPLAYCHANGE", [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); }, {"DesktopChanged"}},
+      {"the timer, every second, whether the screens changed or not", [] { ASSERT_TRUE(HandleMessagesUntil([] { return !reached.empty(); })); }, {"DesktopChanged"}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     reached.clear();
@@ -177,15 +135,12 @@ TEST_F(MainWindow, EachCommandReachesTheBehaviourWhateverSentIt) {
   }
 }
 
-// Nothing of the notification area before the window has shown: the icon and
-// the keys after, their commands routed as the buttons', all given back with
-// the window.
+// The icon and the keys only once the window has shown, routed as the buttons.
 TEST_F(MainWindow, TheIconAndTheKeysComeAfterTheShowAndGoWithTheWindow) {
   const auto keyFree = [] {
     constexpr int TestKeyId = 1;
-    if (!RegisterHotKey(nullptr, TestKeyId, MOD_CONTROL | MOD_ALT | MOD_SHIFT, '4')) return false;
-    UnregisterHotKey(nullptr, TestKeyId);
-    return true;
+    return RegisterHotKey(nullptr, TestKeyId, MOD_CONTROL | MOD_ALT | MOD_SHIFT, '4') &&
+           UnregisterHotKey(nullptr, TestKeyId);
   };
   EXPECT_TRUE(iconActions.empty());
   EXPECT_TRUE(keyFree());
@@ -201,17 +156,14 @@ TEST_F(MainWindow, TheIconAndTheKeysComeAfterTheShowAndGoWithTheWindow) {
   EXPECT_TRUE(keyFree());
 }
 
-// At 96 dpi the client area is 491 pixels high with one screen, 519 with the
-// chooser's row.
+// At 96 dpi the client area is 491 pixels high with one screen, 519 with the chooser's row.
 TEST_F(MainWindow, AScreenAttachedOrDetachedWhileMinimisedShowsTheNewLayoutOnceRestored) {
-  const struct {
-    const char* name;
-    std::function<void()> change;
-    LONG clientHeight;
-  } cases[] = {
+  // clang-format off
+  const struct { const char* name; std::function<void()> change; LONG clientHeight; } cases[] = {
       {"attached", [&] { window_.ShowScreenChooser(TwoScreens, 0); }, 519},
       {"detached", [&] { window_.HideScreenChooser(); }, 491},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const auto before = Place(Window());
@@ -222,40 +174,29 @@ TEST_F(MainWindow, AScreenAttachedOrDetachedWhileMinimisedShowsTheNewLayoutOnceR
     RECT client{};
     GetClientRect(Window(), &client);
     EXPECT_EQ(client.bottom, c.clientHeight);
-    EXPECT_EQ(Place(Window())[0], before[0]);
-    EXPECT_EQ(Place(Window())[1], before[1]);
+    EXPECT_EQ((std::array{Place(Window())[0], Place(Window())[1]}),
+              (std::array{before[0], before[1]}));
   }
 }
 
-// Wine 8 leaves a window where its detached screen was; as Windows would, it
-// comes back onto the primary, centred as at start. One that a screen still
-// holds, in part, stays.
+// Wine 8 leaves a window where its detached screen was; as on Windows, it comes
+// back centred on the primary. One that a screen still holds, in part, stays.
 TEST_F(MainWindow, AfterADesktopChangeAWindowOnNoScreenComesBackCentredOnThePrimary) {
   const auto start = Place(Window());
   const LONG width = start[2] - start[0], height = start[3] - start[1];
-  const RECT centred{(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0};
+  const POINT centred{(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                      (GetSystemMetrics(SM_CYSCREEN) - height) / 2};
   const POINT beyondEveryScreen{
       GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN) + 100, 0};
-  const struct {
-    const char* name;
-    POINT place;
-    std::function<void()> change;
-    POINT after;
-  } cases[] = {
-      {"on no screen, a switch",
-       beyondEveryScreen,
-       [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); },
-       {centred.left, centred.top}},
-      {"on no screen, the timer",
-       beyondEveryScreen,
-       [] { ASSERT_TRUE(HandleMessagesUntil([] { return !reached.empty(); })); },
-       {centred.left, centred.top}},
-      {"half on the primary",
-       {-width / 2, 10},
-       [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); },
-       {-width / 2, 10}},
+  const auto aSwitch = [] { SendMessageW(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1200)); };
+  const auto aTick = [] { ASSERT_TRUE(HandleMessagesUntil([] { return !reached.empty(); })); };
+  // clang-format off
+  const struct { const char* name; POINT place; std::function<void()> change; POINT after; } cases[] = {
+      {"on no screen, a switch", beyondEveryScreen, aSwitch, centred},
+      {"on no screen, the timer", beyondEveryScreen, aTick, centred},
+      {"half on the primary", {-width / 2, 10}, aSwitch, {-width / 2, 10}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     SetWindowPos(Window(), nullptr, c.place.x, c.place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -273,8 +214,7 @@ TEST_F(MainWindow, TheChooserDetachedWithTheFocusLeavesItOnTheFirstModeButton) {
     window_.ShowScreenChooser(TwoScreens, 0);
     SetForegroundWindow(Window());
     SetFocus(Control(MainControl::ScreenChooser));
-    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                                       nullptr, nullptr);
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, {}, {}, {}, {});
     if (!active) ShowWindow(other, SW_SHOW);
     ASSERT_EQ(GetActiveWindow(), active ? Window() : other);
     window_.HideScreenChooser();
