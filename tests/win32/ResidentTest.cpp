@@ -34,11 +34,13 @@ HRESULT Answer(const std::string& call) {
 #define NOT_USED(name, ...)                              \
   HRESULT STDMETHODCALLTYPE name(__VA_ARGS__) override { \
     return E_NOTIMPL;                                    \
-  }
+  }                                                      \
+  static_assert(true)
 #define RECORDED(name, ...)                              \
   HRESULT STDMETHODCALLTYPE name(__VA_ARGS__) override { \
     return Answer(#name);                                \
-  }
+  }                                                      \
+  static_assert(true)
 
 // Every object lives as long as the test: references are not counted.
 template <typename First, typename... Others>
@@ -70,16 +72,25 @@ struct Link final : Recorded<IShellLinkW, IPropertyStore> {
                       ? "SetValue title " + WideToUtf8(value.pwszVal)
                       : "SetValue other");
   }
-  RECORDED(Commit)
-  NOT_USED(GetPath, LPWSTR, int, WIN32_FIND_DATAW*, DWORD) NOT_USED(GetIDList, PIDLIST_ABSOLUTE*)
-      NOT_USED(SetIDList, PCIDLIST_ABSOLUTE) NOT_USED(GetDescription, LPWSTR, int)
-          NOT_USED(SetDescription, LPCWSTR) NOT_USED(GetWorkingDirectory, LPWSTR, int)
-              NOT_USED(SetWorkingDirectory, LPCWSTR) NOT_USED(GetArguments, LPWSTR, int)
-                  NOT_USED(GetHotkey, WORD*) NOT_USED(SetHotkey, WORD) NOT_USED(GetShowCmd, int*)
-                      NOT_USED(SetShowCmd, int) NOT_USED(GetIconLocation, LPWSTR, int, int*)
-                          NOT_USED(SetRelativePath, LPCWSTR, DWORD) NOT_USED(Resolve, HWND, DWORD)
-                              NOT_USED(GetCount, DWORD*) NOT_USED(GetAt, DWORD, PROPERTYKEY*)
-                                  NOT_USED(GetValue, REFPROPERTYKEY, PROPVARIANT*)
+  RECORDED(Commit);
+  NOT_USED(GetPath, LPWSTR, int, WIN32_FIND_DATAW*, DWORD);
+  NOT_USED(GetIDList, PIDLIST_ABSOLUTE*);
+  NOT_USED(SetIDList, PCIDLIST_ABSOLUTE);
+  NOT_USED(GetDescription, LPWSTR, int);
+  NOT_USED(SetDescription, LPCWSTR);
+  NOT_USED(GetWorkingDirectory, LPWSTR, int);
+  NOT_USED(SetWorkingDirectory, LPCWSTR);
+  NOT_USED(GetArguments, LPWSTR, int);
+  NOT_USED(GetHotkey, WORD*);
+  NOT_USED(SetHotkey, WORD);
+  NOT_USED(GetShowCmd, int*);
+  NOT_USED(SetShowCmd, int);
+  NOT_USED(GetIconLocation, LPWSTR, int, int*);
+  NOT_USED(SetRelativePath, LPCWSTR, DWORD);
+  NOT_USED(Resolve, HWND, DWORD);
+  NOT_USED(GetCount, DWORD*);
+  NOT_USED(GetAt, DWORD, PROPERTYKEY*);
+  NOT_USED(GetValue, REFPROPERTYKEY, PROPVARIANT*);
 };
 
 struct Collection final : Recorded<IObjectCollection> {
@@ -95,8 +106,11 @@ struct Collection final : Recorded<IObjectCollection> {
     *objects = count;
     return S_OK;
   }
-  NOT_USED(GetAt, UINT, REFIID, void**)
-  NOT_USED(AddFromArray, IObjectArray*) NOT_USED(RemoveObjectAt, UINT) NOT_USED(Clear) Link link;
+  NOT_USED(GetAt, UINT, REFIID, void**);
+  NOT_USED(AddFromArray, IObjectArray*);
+  NOT_USED(RemoveObjectAt, UINT);
+  NOT_USED(Clear);
+  Link link;
   UINT count = 0;
 };
 
@@ -111,10 +125,13 @@ struct DestinationList final : Recorded<ICustomDestinationList> {
     tasks->GetCount(&count);
     return Answer(Printed("AddUserTasks %u", count));
   }
-  RECORDED(CommitList)
-  RECORDED(AbortList) RECORDED(SetAppID, LPCWSTR) RECORDED(AppendCategory, LPCWSTR, IObjectArray*)
-      RECORDED(AppendKnownCategory, KNOWNDESTCATEGORY) RECORDED(DeleteList, LPCWSTR)
-          NOT_USED(GetRemovedDestinations, REFIID, void**)
+  RECORDED(CommitList);
+  RECORDED(AbortList);
+  RECORDED(SetAppID, LPCWSTR);
+  RECORDED(AppendCategory, LPCWSTR, IObjectArray*);
+  RECORDED(AppendKnownCategory, KNOWNDESTCATEGORY);
+  RECORDED(DeleteList, LPCWSTR);
+  NOT_USED(GetRemovedDestinations, REFIID, void**);
 };
 
 struct ShellObjects {
