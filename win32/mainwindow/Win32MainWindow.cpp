@@ -20,6 +20,7 @@
 #include "win32/toolkit/Win32Library.h"
 #include "win32/toolkit/Win32MessageLoop.h"
 #include "win32/toolkit/Win32Text.h"
+#include "win32/toolkit/Win32Toolkit.h"
 
 namespace ilvorande {
 
@@ -51,19 +52,6 @@ RECT CentredFrame(SIZE outer) {
   return {left, top, left + outer.cx, top + outer.cy};
 }
 
-// The program's own path, as the Run value and the jump list name it.
-std::string ProgramPath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return WideToUtf8(path);
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 bool IsModeButton(int controlId) {
   const int first = static_cast<int>(ModeButton(0));
   return controlId >= first && controlId < first + ModeButtonCount;
@@ -92,7 +80,7 @@ struct Win32MainWindow::ResidentParts {
   ResidentParts(Win32MainWindow& window, MainWindowBehaviour& behaviour)
       : icon(window.Window(), window.Instance(), WM_NOTIFICATION_ICON),
         keys(window.Window()),
-        core(behaviour, window, icon, keys, run, jumpList, ProgramPath()) {}
+        core(behaviour, window, icon, keys, run, jumpList, WideToUtf8(ModulePath())) {}
 
   Win32NotificationIcon icon;
   Win32GlobalKeys keys;

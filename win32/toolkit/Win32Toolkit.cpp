@@ -18,18 +18,6 @@ static_assert(static_cast<UINT>(MessageStyle::OkWithInformationIcon) ==
               (MB_OK | MB_ICONINFORMATION));
 static_assert(static_cast<UINT>(MessageStyle::YesNoSystemModal) == (MB_YESNO | MB_SYSTEMMODAL));
 
-std::wstring ModulePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 std::size_t NameStart(const std::wstring& path) {
   const auto separator = path.find_last_of(L"\\/");
   return separator == std::wstring::npos ? 0 : separator + 1;
@@ -117,6 +105,18 @@ void Win32Toolkit::ProcessWaitingMessages() {
 
 void Win32Toolkit::EndProcess(int exitCode) {
   ExitProcess(static_cast<UINT>(exitCode));
+}
+
+std::wstring ModulePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
 }
 
 }  // namespace ilvorande

@@ -1,9 +1,14 @@
 // The toolkit's process-wide services on Win32.
 #pragma once
 
+#include <string>
+
 #include "core/toolkit/Toolkit.h"
 
 namespace ilvorande {
+
+// The running program's full path, however long.
+std::wstring ModulePath();
 
 class Win32Toolkit final : public Toolkit {
  public:
