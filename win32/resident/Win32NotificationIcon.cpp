@@ -137,15 +137,35 @@ void Win32NotificationIcon::OpenMenu(const std::vector<MenuEntry>& entries) {
     }
     InsertMenuItemW(menu.get(), position++, TRUE, &item);
   }
-  // As the documentation of TrackPopupMenu asks: the owner in front, so that
-  // the menu closes when the user clicks elsewhere, and a message after it,
-  // so that it opens again at the next click.
-  SetForegroundWindow(owner_);
   const UINT alignment =
       GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0 ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
-  TrackPopupMenuEx(menu.get(), alignment | TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, anchor_.x, anchor_.y,
-                   owner_, nullptr);
-  PostMessageW(owner_, WM_NULL, 0, 0);
+  // Under Wine the focus that the click gave the notification area may reach
+  // this program only after the menu opened, and close it at once: the
+  // foreground goes to the desktop or to the area. A menu closed that way
+  // within a double-click's time belongs to the click that opened it, and
+  // opens again, once. On Windows it never happens.
+  constexpr int MostOpenings = 2;
+  for (int opening = 0; opening < MostOpenings; ++opening) {
+    // As the documentation of TrackPopupMenu asks: the owner in front, so
+    // that the menu closes when the user clicks elsewhere, and a message
+    // after it, so that it opens again at the next click.
+    SetForegroundWindow(owner_);
+    const DWORD openedAt = GetTickCount();
+    const UINT chosen =
+        TrackPopupMenuEx(menu.get(), alignment | TPM_BOTTOMALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                         anchor_.x, anchor_.y, owner_, nullptr);
+    PostMessageW(owner_, WM_NULL, 0, 0);
+    if (chosen != 0) {
+      // Where a menu's own command goes: a WM_COMMAND of code 0.
+      PostMessageW(owner_, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+      return;
+    }
+    const HWND front = GetForegroundWindow();
+    const bool closedByTheClick =
+        GetTickCount() - openedAt < GetDoubleClickTime() && front != owner_ &&
+        (front == GetDesktopWindow() || front == GetAncestor(WindowFromPoint(anchor_), GA_ROOT));
+    if (!closedByTheClick) return;
+  }
 }
 
 }  // namespace ilvorande
