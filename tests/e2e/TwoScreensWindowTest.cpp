@@ -31,5 +31,20 @@ TEST_F(TwoScreensWindow, TheChooserFollowsTheScreensAndButtonsActOnTheChosenScre
   ExpectScreens({{"DUMMY0", {1600, 1200}}, {"DUMMY1", {1024, 768}}});
 }
 
+// The menu lists the screens first: two entries and a separator before the presets.
+TEST_F(TwoScreensWindow, TheIconsMenuChoosesScreenTwoAndSwitchesItAlone) {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  EXPECT_EQ(IconTip(), L"Ilvorande : écran 1, 1600 x 1200");
+  ASSERT_NO_FATAL_FAILURE(ChooseInMenu(2, L'\r'));
+  EXPECT_TRUE(WaitUntil([&] { return Control(ScreenChooser).Send(CB_GETCURSEL) == 1; }));
+  EXPECT_EQ(IconTip(), L"Ilvorande : écran 2, 1024 x 768");
+  ASSERT_NO_FATAL_FAILURE(ChooseInMenu(2 + 8, L'\r'));
+  ExpectScreens({{"DUMMY0", {1600, 1200}}, {"DUMMY1", {800, 600}}});
+  EXPECT_TRUE(WaitUntil([&] { return Control(ModeInForce).Text() == L"800 X 600"; }));
+  EXPECT_EQ(IconTip(), L"Ilvorande : écran 2, 800 x 600");
+  ASSERT_NO_FATAL_FAILURE(ChooseInMenu(0, L'r'));
+  ExpectScreens({{"DUMMY0", {1600, 1200}}, {"DUMMY1", {1024, 768}}});
+}
+
 }  // namespace
 }  // namespace ilvorande::e2e

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <type_traits>
 #include <utility>
@@ -102,6 +103,7 @@ IconEvent Win32NotificationIcon::OnMessage(UINT message, WPARAM wParam, LPARAM l
     if (wanted_) Add();
     return IconEvent::Handled;
   }
+  if (message == WM_ACTIVATEAPP && wParam == FALSE && menuOpen_) menuLeft_ = true;
   if (message != callbackMessage_) return IconEvent::NotTheIcons;
   switch (LOWORD(lParam)) {
     case NIN_SELECT:
@@ -140,10 +142,11 @@ void Win32NotificationIcon::OpenMenu(const std::vector<MenuEntry>& entries) {
   const UINT alignment =
       GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0 ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
   // Under Wine the focus that the click gave the notification area may reach
-  // this program only after the menu opened, and close it at once: the
-  // foreground goes to the desktop or to the area. A menu closed that way
-  // within a double-click's time belongs to the click that opened it, and
-  // opens again, once. On Windows it never happens.
+  // this program only after the menu opened: the program loses the
+  // foreground a moment, which closes the menu at once. A menu closed by the
+  // foreground's leaving within a double-click's time, the pointer still
+  // where it clicked, belongs to that click and opens again, once. On Windows
+  // only a second click on the icon does that, and it opens the menu there too.
   constexpr int MostOpenings = 2;
   for (int opening = 0; opening < MostOpenings; ++opening) {
     // As the documentation of TrackPopupMenu asks: the owner in front, so
@@ -151,19 +154,24 @@ void Win32NotificationIcon::OpenMenu(const std::vector<MenuEntry>& entries) {
     // after it, so that it opens again at the next click.
     SetForegroundWindow(owner_);
     const DWORD openedAt = GetTickCount();
+    menuOpen_ = true;
+    menuLeft_ = false;
     const UINT chosen =
         TrackPopupMenuEx(menu.get(), alignment | TPM_BOTTOMALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                          anchor_.x, anchor_.y, owner_, nullptr);
+    menuOpen_ = false;
     PostMessageW(owner_, WM_NULL, 0, 0);
     if (chosen != 0) {
       // Where a menu's own command goes: a WM_COMMAND of code 0.
       PostMessageW(owner_, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
       return;
     }
-    const HWND front = GetForegroundWindow();
+    POINT pointer{};
+    GetCursorPos(&pointer);
     const bool closedByTheClick =
-        GetTickCount() - openedAt < GetDoubleClickTime() && front != owner_ &&
-        (front == GetDesktopWindow() || front == GetAncestor(WindowFromPoint(anchor_), GA_ROOT));
+        menuLeft_ && GetTickCount() - openedAt < GetDoubleClickTime() &&
+        std::abs(pointer.x - anchor_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+        std::abs(pointer.y - anchor_.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
     if (!closedByTheClick) return;
   }
 }

@@ -4,8 +4,21 @@
 #include <shlobj.h>
 
 #include "driver/Host.h"
+#include "driver/Input.h"
 
 namespace ilvorande::e2e {
+
+// Every program's; one just added shows once the area has made room for it.
+inline std::vector<Window> TrayIcons() {
+  std::vector<Window> icons;
+  for (HWND tray = nullptr; (tray = FindWindowExW(nullptr, tray, nullptr, L"Wine System Tray"));)
+    for (HWND icon = nullptr; (icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr));)
+      if (IsWindowVisible(icon)) icons.push_back({icon});
+  return icons;
+}
+
+// Longer than Wine takes to hand the focus from the notification area to the program.
+constexpr DWORD MenuSettlesMs = 300;
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -54,6 +67,40 @@ class ProgramTest : public ::testing::Test {
   }
 
   Window Control(MainControl id) const { return main_.Child(id); }
+
+  // Clicks the icon, then posts Down `downs` times and the character to the menu, which stays
+  // open meanwhile.
+  void ChooseInMenu(int downs, wchar_t character) {
+    ASSERT_TRUE(WaitUntil([] { return TrayIcons().size() == 1; })) << "no icon";
+    ASSERT_TRUE(MouseClick(TrayIcons()[0]));
+    const auto menus = [&] { return program_->Windows("#32768"); };
+    ASSERT_TRUE(WaitUntil([&] { return !menus().empty(); })) << "a click opens no menu";
+    Sleep(MenuSettlesMs);
+    ASSERT_EQ(menus().size(), 1u) << "the menu closed by itself";
+    const HWND menu = menus()[0].handle;
+    while (downs-- > 0) ASSERT_TRUE(PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0));
+    ASSERT_TRUE(PostMessageW(menu, WM_CHAR, character, 0));
+    ASSERT_TRUE(WaitUntil([&] { return menus().empty(); }));
+  }
+
+  // What the icon's tooltip says once the pointer rests on it.
+  static std::wstring IconTip() {
+    std::vector<Window> icons;
+    if (!WaitUntil([&] { return (icons = TrayIcons()).size() == 1; })) return L"(no icon)";
+    const POINT point = PointIn(icons[0]);
+    const Size screen = ScreenSize();
+    MovePointer({screen.width / 2, screen.height / 2});
+    MovePointer(point);
+    std::wstring tip;
+    WaitUntil([&] {
+      for (HWND window = nullptr;
+           (window = FindWindowExW(nullptr, window, L"tooltips_class32", nullptr));)
+        if (IsWindowVisible(window) && Window{window}.Text().starts_with(L"Ilvorande"))
+          return !(tip = Window{window}.Text()).empty();
+      return false;
+    });
+    return tip;
+  }
 
   static fs::path Desktop() {
     wchar_t desktop[MAX_PATH] = {};

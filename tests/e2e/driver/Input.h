@@ -14,19 +14,26 @@ inline POINT PointIn(const Window& control) {
   return {(rect.left + rect.right) / 2, rect.top + 6};
 }
 
-inline bool MouseClick(const Window& control) {
-  const POINT point = PointIn(control);
-  // The place goes with the buttons too: a late X event may move the pointer back.
-  if (!SetCursorPos(point.x, point.y)) return false;
+// The pointer's events at the point, on the primary screen; the place goes with the buttons too:
+// a late X event may move the pointer back.
+inline bool PointerEvents(POINT point, std::initializer_list<DWORD> buttons) {
   const Size screen = ScreenSize();
   const LONG x = (point.x * 65536 + screen.width - 1) / screen.width;
   const LONG y = (point.y * 65536 + screen.height - 1) / screen.height;
-  const auto at = [&](DWORD button) {
-    return INPUT{.type = INPUT_MOUSE,
-                 .mi = {x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button, 0, 0}};
-  };
-  INPUT inputs[] = {at(MOUSEEVENTF_LEFTDOWN), at(MOUSEEVENTF_LEFTUP)};
-  return SendInput(2, inputs, sizeof(INPUT)) == 2;
+  std::vector<INPUT> inputs;
+  for (const DWORD button : buttons)
+    inputs.push_back({.type = INPUT_MOUSE,
+                      .mi = {x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button, 0, 0}});
+  return SetCursorPos(point.x, point.y) &&
+         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+inline bool MovePointer(POINT point) {
+  return PointerEvents(point, {0});
+}
+
+inline bool MouseClick(const Window& control) {
+  return PointerEvents(PointIn(control), {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
 }
 
 inline bool InFront(const Window& window) {
