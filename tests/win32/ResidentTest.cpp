@@ -226,5 +226,26 @@ TEST(Resident, IconTakesTheSmallIconSizeOfItsDpiAndReturnsWithTheShell) {
   lookedUpInstead.erase("Shell_NotifyIconW");
 }
 
+// With NOTIFYICON_VERSION_4 a click gives the button's own event first, then the one that opens
+// the menu: a menu for each would open it twice.
+TEST(Resident, TheMenuOpensOnAClickARightClickOrAKeyOnTheIconOnly) {
+  constexpr UINT Callback = WM_APP + 1;
+  const TestWindow window = MakeWindow();
+  Win32NotificationIcon icon(window.get(), GetModuleHandleW(nullptr), Callback);
+  const struct {
+    UINT message;
+    UINT event;
+    IconEvent expected;
+  } cases[] = {{Callback, NIN_SELECT, IconEvent::MenuAsked},
+               {Callback, NIN_KEYSELECT, IconEvent::MenuAsked},
+               {Callback, WM_CONTEXTMENU, IconEvent::MenuAsked},
+               {Callback, WM_LBUTTONUP, IconEvent::Handled},
+               {Callback, WM_RBUTTONUP, IconEvent::Handled},
+               {Callback, WM_MOUSEMOVE, IconEvent::Handled},
+               {Callback + 1, NIN_SELECT, IconEvent::NotTheIcons}};
+  for (const auto& [message, event, expected] : cases)
+    EXPECT_EQ(icon.OnMessage(message, MAKEWPARAM(10, 20), MAKELPARAM(event, 1)), expected) << event;
+}
+
 }  // namespace
 }  // namespace ilvorande::win32test
