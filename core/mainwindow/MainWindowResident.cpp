@@ -31,9 +31,9 @@ ResidentState MainWindowResident::State() {
           .restoreCaption = switcher_.RestoreCaption()};
 }
 
-// As the preset's button with the shortcut box unticked, ticked or not.
+// As the preset's button with the shortcut box unticked, ticked or not: the
+// switch saves the mode to restore, as the button's does.
 void MainWindowResident::SwitchToPreset(int index) {
-  switcher_.SaveChosenMode();
   switcher_.SwitchChosenToPreset(index);
 }
 

@@ -38,6 +38,7 @@ struct FakeResident final : ResidentHost, NotificationArea, GlobalKeys, RunAtLog
     jumpTasks = tasks;
   }
   void Record(std::string call) { calls.push_back(std::move(call)); }
+  std::string LastCall() const { return calls.empty() ? "(none)" : calls.back(); }
 
   ResidentState state{.width = 1024, .height = 768};
   std::uint32_t heldElsewhere = 0;
@@ -179,7 +180,7 @@ TEST(Resident, EachCommandActsAsTheWindowDoesAndTheTipFollows) {
       EXPECT_EQ(resident.Command(id), !c.switches.empty() || c.broughtToFront);
     EXPECT_EQ(h.system.switches, c.switches);
     EXPECT_TRUE(h.system.links.empty());
-    EXPECT_EQ(c.tip ? parts.calls.back() : "", c.tip ? std::string("tip ") + c.tip : "");
+    EXPECT_EQ(c.tip ? parts.LastCall() : "", c.tip ? std::string("tip ") + c.tip : "");
     EXPECT_EQ(h.view.texts[MainControl::ModeInForce], c.modeInForce);
     EXPECT_EQ(h.view.texts[MainControl::RestoreButton], c.restore);
     EXPECT_EQ(h.view.chosenEntry, c.screens.size() > 1 ? 1 : -1);
@@ -195,7 +196,7 @@ TEST(Resident, TheTipFollowsTheWindowsOwnSwitchesAndQuitEnds) {
   MainWindowResident resident(h.behaviour, h.view, parts, parts, parts, parts, Program);
   resident.WindowShown();
   h.behaviour.ModeButtonClicked(9);
-  EXPECT_EQ(parts.calls.back(), "tip Ilvorande : 1280 x 800");
+  EXPECT_EQ(parts.LastCall(), "tip Ilvorande : 1280 x 800");
   EXPECT_THROW(resident.Command(0x5002), ProcessEnded);
   EXPECT_TRUE(h.view.closed);
 }

@@ -8,6 +8,7 @@
 
 #include "SystemCalls.h"
 #include "TestWindow.h"
+#include "win32/resident/Win32GlobalKeys.h"
 #include "win32/resident/Win32JumpList.h"
 #include "win32/resident/Win32NotificationIcon.h"
 #include "win32/toolkit/Win32Text.h"
@@ -245,6 +246,22 @@ TEST(Resident, TheMenuOpensOnAClickARightClickOrAKeyOnTheIconOnly) {
                {Callback + 1, NIN_SELECT, IconEvent::NotTheIcons}};
   for (const auto& [message, event, expected] : cases)
     EXPECT_EQ(icon.OnMessage(message, MAKEWPARAM(10, 20), MAKELPARAM(event, 1)), expected) << event;
+}
+
+// The digits in the window's row order (0, 1, 7, 2, 9, 3, 4, 5, 6), then Z.
+TEST(Resident, KeysHeldByAnotherProgramAreLeftToItAndTheOthersTaken) {
+  constexpr int HeldKeyId = 1;
+  constexpr UINT CtrlAltShift = MOD_CONTROL | MOD_ALT | MOD_SHIFT;
+  ASSERT_TRUE(RegisterHotKey(nullptr, HeldKeyId, CtrlAltShift, '6'));
+  const TestWindow window = MakeWindow();
+  {
+    Win32GlobalKeys keys(window.get());
+    const KeySet registered = keys.RegisterAll();
+    for (std::size_t place = 0; place < 10; ++place) EXPECT_EQ(registered.Has(place), place != 8);
+  }
+  UnregisterHotKey(nullptr, HeldKeyId);
+  EXPECT_TRUE(RegisterHotKey(nullptr, HeldKeyId, CtrlAltShift, 'Z')) << "Z was not given back";
+  UnregisterHotKey(nullptr, HeldKeyId);
 }
 
 }  // namespace

@@ -77,6 +77,7 @@ class ProgramTest : public ::testing::Test {
     ASSERT_TRUE(WaitUntil([&] { return !menus().empty(); })) << "a click opens no menu";
     Sleep(MenuSettlesMs);
     ASSERT_EQ(menus().size(), 1u) << "the menu closed by itself";
+    EXPECT_EQ(GetForegroundWindow(), main_.handle) << "a click elsewhere would leave the menu open";
     const HWND menu = menus()[0].handle;
     while (downs-- > 0) ASSERT_TRUE(PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0));
     ASSERT_TRUE(PostMessageW(menu, WM_CHAR, character, 0));
