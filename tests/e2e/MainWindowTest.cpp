@@ -164,6 +164,10 @@ TEST_F(MainWindow, TheIconsMenuSwitchesRestoresAndWritesTheRunValueThatStartsMin
   EXPECT_TRUE(WaitUntil([] { return TrayIcons().size() == 1; })) << "no icon";
   EXPECT_EQ(ScreenSize(), primary_);
   EXPECT_TRUE(Control(RestoreButton).Enabled());
+  ASSERT_NO_FATAL_FAILURE(ChooseInMenu(0, L'o'));
+  EXPECT_TRUE(WaitUntil([&] {
+    return !IsIconic(main_.handle) && GetForegroundWindow() == main_.handle;
+  })) << "\"Ouvrir Ilvorande\" leaves the window minimised or behind";
   ASSERT_TRUE(main_.CloseBox());
   EXPECT_EQ(program_->WaitForExit(), 0u);
   program_.emplace(L"/4F");
