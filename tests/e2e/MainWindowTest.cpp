@@ -148,7 +148,7 @@ TEST_F(MainWindow, TheIconsMenuSwitchesRestoresAndWritesTheRunValueThatStartsMin
   ASSERT_NO_FATAL_FAILURE(ExpectMode({1024, 768}));
   EXPECT_EQ(IconTip(), L"Ilvorande : 1024 x 768");
   EXPECT_EQ(Control(RestoreButton).Text(), L"Restaurer à " + SizeText(primary_, L" x "));
-  ASSERT_NO_FATAL_FAILURE(ChooseInMenu(0, L'r'));
+  ASSERT_NO_FATAL_FAILURE(ChooseInMenu(0, L'r', true));
   ASSERT_NO_FATAL_FAILURE(ExpectMode(primary_));
   ASSERT_NO_FATAL_FAILURE(ChooseInMenu(0, L'd'));
   const std::wstring command = L"\"" + InstalledProgram().wstring() + L"\" /8M";

@@ -68,11 +68,13 @@ class ProgramTest : public ::testing::Test {
 
   Window Control(MainControl id) const { return main_.Child(id); }
 
-  // Clicks the icon, then posts Down `downs` times and the character to the menu, which stays
-  // open meanwhile.
-  void ChooseInMenu(int downs, wchar_t character) {
+  // Clicks the icon (the left button, or the right), then posts Down `downs` times and the
+  // character to the menu, which stays open meanwhile.
+  void ChooseInMenu(int downs, wchar_t character, bool rightClick = false) {
     ASSERT_TRUE(WaitUntil([] { return TrayIcons().size() == 1; })) << "no icon";
-    ASSERT_TRUE(MouseClick(TrayIcons()[0]));
+    ASSERT_TRUE(rightClick ? PointerEvents(PointIn(TrayIcons()[0]),
+                                           {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP})
+                           : MouseClick(TrayIcons()[0]));
     const auto menus = [&] { return program_->Windows("#32768"); };
     ASSERT_TRUE(WaitUntil([&] { return !menus().empty(); })) << "a click opens no menu";
     Sleep(MenuSettlesMs);
