@@ -68,18 +68,20 @@ class ProgramTest : public ::testing::Test {
 
   Window Control(MainControl id) const { return main_.Child(id); }
 
-  // Clicks the icon (the left button, or the right), then posts Down `downs` times and the
-  // character to the menu, which stays open meanwhile.
-  void ChooseInMenu(int downs, wchar_t character, bool rightClick = false) {
+  // Clicks the icon with `buttons`, then posts Down `downs` times and the character to the menu,
+  // which stays open meanwhile.
+  void ChooseInMenu(int downs, wchar_t character,
+                    std::initializer_list<DWORD> buttons = {MOUSEEVENTF_LEFTDOWN,
+                                                            MOUSEEVENTF_LEFTUP}) {
     ASSERT_TRUE(WaitUntil([] { return TrayIcons().size() == 1; })) << "no icon";
-    ASSERT_TRUE(rightClick ? PointerEvents(PointIn(TrayIcons()[0]),
-                                           {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP})
-                           : MouseClick(TrayIcons()[0]));
+    ASSERT_TRUE(PointerEvents(PointIn(TrayIcons()[0]), buttons));
     const auto menus = [&] { return program_->Windows("#32768"); };
     ASSERT_TRUE(WaitUntil([&] { return !menus().empty(); })) << "a click opens no menu";
     Sleep(MenuSettlesMs);
     ASSERT_EQ(menus().size(), 1u) << "the menu closed by itself";
-    EXPECT_EQ(GetForegroundWindow(), main_.handle) << "a click elsewhere would leave the menu open";
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_.handle; }))
+        << "a click elsewhere would leave the menu open";
+    ASSERT_EQ(menus().size(), 1u);
     const HWND menu = menus()[0].handle;
     while (downs-- > 0) ASSERT_TRUE(PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0));
     ASSERT_TRUE(PostMessageW(menu, WM_CHAR, character, 0));
