@@ -118,8 +118,16 @@ IconEvent Win32NotificationIcon::OnMessage(UINT message, WPARAM wParam, LPARAM l
 }
 
 void Win32NotificationIcon::OpenMenu(const std::vector<MenuEntry>& entries) {
+  // The icon's events still arrive while the menu is open or opening (a
+  // double click): the menu open stays as it is.
+  if (menuOpen_) return;
   const UniqueMenu menu(CreatePopupMenu());
   if (!menu) return;
+  menuOpen_ = true;
+  const struct MenuClosed {
+    bool& open;
+    ~MenuClosed() { open = false; }
+  } closed{menuOpen_};
   UINT position = 0;
   for (const MenuEntry& entry : entries) {
     const std::wstring text = Utf8ToWide(entry.text);
@@ -154,12 +162,10 @@ void Win32NotificationIcon::OpenMenu(const std::vector<MenuEntry>& entries) {
     // after it, so that it opens again at the next click.
     SetForegroundWindow(owner_);
     const DWORD openedAt = GetTickCount();
-    menuOpen_ = true;
     menuLeft_ = false;
     const UINT chosen =
         TrackPopupMenuEx(menu.get(), alignment | TPM_BOTTOMALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                          anchor_.x, anchor_.y, owner_, nullptr);
-    menuOpen_ = false;
     PostMessageW(owner_, WM_NULL, 0, 0);
     if (chosen != 0) {
       // Where a menu's own command goes: a WM_COMMAND of code 0.

@@ -49,6 +49,7 @@ class Win32NotificationIcon final : public NotificationArea {
   bool added_ = false;
   // Where the user last clicked the icon or pressed a key on it.
   POINT anchor_{};
+  // From the menu's making to its end, reopenings included.
   bool menuOpen_ = false;
   // The program lost the foreground while its menu was open.
   bool menuLeft_ = false;
