@@ -119,8 +119,12 @@ IconEvent Win32NotificationIcon::OnMessage(UINT message, WPARAM wParam, LPARAM l
 
 void Win32NotificationIcon::OpenMenu(const std::vector<MenuEntry>& entries) {
   // The icon's events still arrive while the menu is open or opening (a
-  // double click): the menu open stays as it is.
-  if (menuOpen_) return;
+  // double click): that menu stays, with the program in front for it again,
+  // as the second click gave the foreground to the notification area.
+  if (menuOpen_) {
+    SetForegroundWindow(owner_);
+    return;
+  }
   const UniqueMenu menu(CreatePopupMenu());
   if (!menu) return;
   menuOpen_ = true;
@@ -153,9 +157,10 @@ void Win32NotificationIcon::OpenMenu(const std::vector<MenuEntry>& entries) {
   // this program only after the menu opened: the program loses the
   // foreground a moment, which closes the menu at once. A menu closed by the
   // foreground's leaving within a double-click's time, the pointer still
-  // where it clicked, belongs to that click and opens again, once. On Windows
-  // only a second click on the icon does that, and it opens the menu there too.
-  constexpr int MostOpenings = 2;
+  // where it clicked, belongs to that click and opens again (twice at most:
+  // Wine may hand the focus over in two steps). On Windows only a second
+  // click on the icon does that, and it opens the menu there too.
+  constexpr int MostOpenings = 3;
   for (int opening = 0; opening < MostOpenings; ++opening) {
     // As the documentation of TrackPopupMenu asks: the owner in front, so
     // that the menu closes when the user clicks elsewhere, and a message

@@ -78,10 +78,9 @@ class ProgramTest : public ::testing::Test {
     const auto menus = [&] { return program_->Windows("#32768"); };
     ASSERT_TRUE(WaitUntil([&] { return !menus().empty(); })) << "a click opens no menu";
     Sleep(MenuSettlesMs);
-    ASSERT_EQ(menus().size(), 1u) << "the menu closed by itself";
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_.handle; }))
         << "a click elsewhere would leave the menu open";
-    ASSERT_EQ(menus().size(), 1u);
+    ASSERT_EQ(menus().size(), 1u) << "the menu closed by itself, or a second one opened";
     const HWND menu = menus()[0].handle;
     while (downs-- > 0) ASSERT_TRUE(PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0));
     ASSERT_TRUE(PostMessageW(menu, WM_CHAR, character, 0));
